@@ -1,0 +1,3 @@
+#include "inputsourcebutton.h"
+
+InputSourceButton::InputSourceButton(QWidget *parent) : QPushButton(parent) {}

@@ -1,0 +1,3 @@
+#include "sliceupview.h"
+
+SliceUpView::SliceUpView(QWidget *parent) : QGraphicsView(parent) {}

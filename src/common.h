@@ -1,0 +1,10 @@
+#ifndef COMMON_H
+#define COMMON_H
+
+#include <QString>
+
+// Resource paths shared by several source files.
+static const QString kStyleSheetPath = QStringLiteral(":/res/res/stylesheet/corvaneBule.qss");
+static const QString kDefaultImagePath = QStringLiteral(":/res/res/image/image.png");
+
+#endif

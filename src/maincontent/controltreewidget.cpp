@@ -1,0 +1,3 @@
+#include "controltreewidget.h"
+
+ControlTreeWidget::ControlTreeWidget(QWidget *parent) : QWidget(parent) {}

@@ -1,0 +1,7 @@
+#include "widgetcontextmanage.h"
+
+WidgetContextManage *WidgetContextManage::getInstance()
+{
+    static WidgetContextManage instance;
+    return &instance;
+}

@@ -1,0 +1,221 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QMainWindow>
+#include <QMap>
+#include <QSize>
+#include <QStringList>
+#include <QVector>
+#include <QList>
+#include <QByteArray>
+#include <QColor>
+#include <QHostAddress>
+
+class QLabel;
+class QTimer;
+class QTcpSocket;
+class QUdpSocket;
+class QSerialPort;
+class QPushButton;
+class QColorDialog;
+class QKeyEvent;
+class QSlider;
+class Ui_MainWindow;
+class InputSourceButton;
+class NetworkDialog;
+class CommunicationDialog;
+class MyFrame;
+class MySlider;
+class InputChannel;
+class ResolutionRatioScene;
+
+namespace Ui { class MainWindow; }
+
+// The program's only main window and the hub that connects every part.
+// Its members are implemented in the source files of the folders that own them:
+//   mainwindow.cpp, mainwindow_status.cpp, mainwindow_language.cpp,
+//   mainwindow_toolbar.cpp         - frame, status bar, language, zoom, keys
+//   link/mainwindow_*.cpp           - device link, protocol and device reads
+//   preset/mainwindow_*.cpp         - panels, modes and presets
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // ---- frame (mainwindow_status.cpp, mainwindow_toolbar.cpp) ----
+    void showStatusText(const QString &text);
+    void updateStatusBar();
+    void initZoomToolbar();
+    void setEditMode();
+    void setZoomMode();
+    void zoomStepUp();
+    void zoomStepDown();
+    void applyZoomFromSlider();
+    void fillComboBoxes();
+    bool checkResolutionLimit();
+    void onWindowRotated(int rotated);
+    void onChangeInputSourceInfo(int currentItemIndex, int mInputSourceIndex);
+    void sliderCursorLambda(QSlider *slider);
+
+    // ---- device link (link/) ----
+    void sendCommand(const QString &hexText);
+    void sendWindowCommand(int window, int code, int value);
+    void initSpliceCommandTable();
+    void applyCommandText(QString text);
+    void applyWindowCommand(int target, int code, int value);
+    void initTimers();
+    void onSendTimer();
+    void sendNextPacket();
+    void initNetwork();
+    bool bindUdpSocket(const QHostAddress &local);
+    void initSerialPort();
+    bool checkConnected();
+    void enableControls();
+    void disableControls();
+    void onConnectTimeout();
+    void onTcpConnected();
+    void onUdpConnected();
+    void onStartupQueryTimeout();
+    void checkFirstRead();
+    void onServerDisconnected();
+    void onTcpReadyRead();
+    void parsingLowerComputerStatusByTcp(const QByteArray &hexText);
+    void connectDevice(bool dhcp);
+
+    // ---- panels, modes and presets (preset/) ----
+    void initLayoutZoomTable(int k);
+    void initInputSources();
+    void loadInputSourceCaptions();
+    void onInputSourceDropped(InputSourceButton *button, int inputSourceIndex, QPoint pos);
+    void openWindowAt(int inputSourceIndex, QPointF scenePos);
+    void initAttributeControls();
+    void hideUnsupportedControls();
+    int positionScale();
+    void moveWindowToLevel(int window, int level);
+    void onPaletteColorSelected(const QColor &color);
+    void onCurrentChannelChanged(int index);
+    void onViewRightMenuInfo();
+    void onViewRightMenuInfoWithIndex(int currentChannelIndex);
+    void onSceneRightMenuInfo();
+    void onWindowLevelChanged(int index);
+    void sendImageParameter(int index, int value);
+    void updateWallScene();
+    void applyLayoutZoom(int rowIndex, int columnIndex);
+    void applyLayoutZoomFromUi();
+    void applySpliceRowsColumns();
+    void initPresetFrames();
+    void applyPresetByNumber(int index);
+
+    Ui_MainWindow *getUi() const { return ui; }
+
+signals:
+    void mainsignals();
+    void color();
+    void tabbar();
+    void readInfo(QString info);
+
+public slots:
+    void bar2(QString string);
+    void showValidPort();
+    void langban();
+    void WidgetControl();
+    void on_openButton_clicked();
+    void on_connect_clicked();
+    void on_checkBox_clicked(bool checked);
+    void readyReadSlot();
+    void on_rowCbx_currentIndexChanged(int index);
+    void on_btn_openColorPalette_clicked();
+    void changeUIBaseSelectChannel(int ChannelID);
+    void on_ptn_singleScreenModel_clicked();
+    void on_ptn_openWindowModel_clicked();
+    void on_ptn_overlayModel_clicked();
+    void on_ptn_fourDivisionModel_clicked();
+    void on_ptn_levelMode_clicked();
+    void on_DHCPon_clicked();
+    void on_DHCPoff_clicked();
+    void on_ptn_factoryDataReset_clicked();
+    void on_btn_page2Reset_clicked();
+    void on_ckx_freezeAllWindows_stateChanged(int arg1);
+    void on_ptn_FreezeAllWindow_clicked();
+    void on_ptn_twoDivisionModel_OBOS_clicked();
+    void on_ptn_twoScreenModel_leftRight_clicked();
+    void on_ptn_twoDivisionModel_upDown_clicked();
+    void on_ptn_fourDivisionModel_OBTS_clicked();
+    void changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int VEnd);
+    void on_ptn_saveAll_clicked();
+    void on_ptn_offLine_clicked();
+    void on_ptn_refresh_clicked();
+    void on_columnCbx_currentIndexChanged(int index);
+    void on_NetConnectBtn_clicked();
+    void parsingLowerComputerStatusByUdp();
+    void changeLanguage(int index);
+    void on_testButton_clicked();
+    void on_pushButtonReset103_clicked();
+    void on_MyMessageButton_clicked();
+    void on_presetApplyButton_clicked();
+    void on_presetSaveButton_clicked();
+    void on_presetPreButton_clicked();
+    void on_presetNextButton_clicked();
+    void on_outputModeComBox_currentIndexChanged(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+public:
+    // Members, in the order the window keeps them.
+    QLabel *mStatusLabel = nullptr;
+    QStringList mSerialPortTexts;
+    QMap<QString, QString> mSpliceCommands;
+    QVector<QSize> mInputResolutions;
+    Ui_MainWindow *ui = nullptr;
+    QTimer *mSerialHandshakeTimer = nullptr;
+    QTimer *mConnectTimer = nullptr;
+    QStringList mSerialPortNames;
+    QTcpSocket *mTcpSocket = nullptr;
+    QUdpSocket *mUdpSocket = nullptr;
+    QSerialPort *mSerialPort = nullptr;
+    QList<InputSourceButton *> mInputSourceButtons;
+    int mCurrentSceneIndex = 0;
+    NetworkDialog *mNetworkDialog = nullptr;
+    bool mSliderPending = false;
+    QTimer *mSliderTimer = nullptr;
+    QTimer *mQueryTimer = nullptr;
+    int mQueryStep = 0;
+    int mInitialChannelIndex = 0;
+    bool mReadOk = false;
+    CommunicationDialog *mCommunicationDialog = nullptr;
+    int mStoredRowIndex = 0;
+    int mStoredColumnIndex = 0;
+    int mDeviceTableRow = 1;
+    QString mDeviceIp;
+    bool mDiscoveryMode = false;
+    bool mUdpSession = false;
+    QMap<int, QString> mReplyMapA;
+    QMap<int, QString> mReplyMapB;
+    QMap<int, QString> mReplyMapC;
+    QMap<int, QString> mReplyMapGlobal;
+    QList<MyFrame *> mPresetFrames;
+    int mSelectedPreset = -1;
+    int ReplyState = 0;
+    QTimer *mSendTimer = nullptr;
+    QList<QByteArray> *mSendPackets = nullptr;
+    QList<QString> *mSendTexts = nullptr;
+    QString mStatusText[100][4];
+    QMap<QString, QString> mLayoutZoomTable;
+    QTimer *mStatusTimer = nullptr;
+    MySlider *mZoomSlider = nullptr;
+    QPushButton *mFullScreenButton = nullptr;
+    QPushButton *mSelectModeButton = nullptr;
+    QPushButton *mZoomModeButton = nullptr;
+    QPushButton *mZoomInButton = nullptr;
+    QPushButton *mZoomOutButton = nullptr;
+    QLabel *mVersionLabel = nullptr;
+    QColorDialog *mColorDialog = nullptr;
+};
+
+#endif

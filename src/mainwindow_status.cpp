@@ -1,0 +1,5 @@
+#include "mainwindow.h"
+
+void MainWindow::showStatusText(const QString &) {}
+void MainWindow::updateStatusBar() {}
+void MainWindow::bar2(QString string) { showStatusText(string); }

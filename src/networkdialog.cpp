@@ -1,0 +1,3 @@
+#include "networkdialog.h"
+
+NetworkDialog::NetworkDialog(QWidget *parent) : QDialog(parent) {}

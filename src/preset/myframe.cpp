@@ -1,0 +1,3 @@
+#include "myframe.h"
+
+MyFrame::MyFrame(QWidget *parent) : QFrame(parent) {}
