@@ -2,6 +2,8 @@
 
 #include "globals.h"
 #include "inputchannel.h"
+#include "link/devicecommand.h"
+#include "link/devicepacket.h"
 #include "mainwindow.h"
 #include "maincontent/mymessagebox.h"
 #include "resolutionratioscene.h"
@@ -75,21 +77,6 @@ bool linkUp() { return g_networkConnected || g_serialConnected || g_offlineMode;
 
 bool isDragMode(int mode) { return mode >= 1 && mode <= 6; }
 
-// Hex text to the bytes of a device packet: the digits paired from the end,
-// then one CRC-8 byte (polynomial 0x07, initial 0).
-QByteArray packetOf(const QString &hexText)
-{
-    QByteArray packet = QByteArray::fromHex(hexText.toLatin1());
-    quint8 crc = 0;
-    for (char c : packet) {
-        crc ^= static_cast<quint8>(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x80) ? static_cast<quint8>((crc << 1) ^ 0x07) : static_cast<quint8>(crc << 1);
-    }
-    packet.append(static_cast<char>(crc));
-    return packet;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- tables --
@@ -140,36 +127,15 @@ QPointF UserView::deviceFactors(qreal width, qreal height, const QString &layout
     return QPointF(static_cast<float>(deviceWidth / width), static_cast<float>(deviceHeight / height));
 }
 
-QString UserView::windowCommandText(int window, int code, int value)
-{
-    return QStringLiteral("%1%2%3")
-        .arg(window, 2, 16, QLatin1Char('0'))
-        .arg(code, 2, 16, QLatin1Char('0'))
-        .arg(value, 4, 16, QLatin1Char('0'));
-}
-
-QString UserView::geometryText(int index, int x, int y, int w, int h)
-{
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(0xE0 | index, 2, 16, QLatin1Char('0'))
-        .arg(x, 4, 16, QLatin1Char('0'))
-        .arg(y, 4, 16, QLatin1Char('0'))
-        .arg(w, 4, 16, QLatin1Char('0'))
-        .arg(h, 4, 16, QLatin1Char('0'));
-}
-
 QString UserView::layerOrderText(const ResolutionRatioScene *scene)
 {
-    QList<int> order;
+    QVector<int> order;
     for (int i = 0; i < scene->mChannels.size(); ++i)
         order.append(i);
     std::stable_sort(order.begin(), order.end(), [scene](int a, int b) {
         return scene->mChannels.at(a)->mLayer < scene->mChannels.at(b)->mLayer;
     });
-    QString text = QStringLiteral("0410");
-    for (int i : order)
-        text += QString::number(2 * i, 16);
-    return text;
+    return DeviceCommand::layerOrderCommand(order);
 }
 
 // ----------------------------------------------------------- construction --
@@ -364,9 +330,10 @@ void UserView::setMainWindow(MainWindow *mainWindow) { mMainWindow = mainWindow;
 
 void UserView::sendCommand(const QString &hexText)
 {
-    if (!mMainWindow || !mMainWindow->mSendPackets || !mMainWindow->mSendTexts)
+    // An empty text is a value the command builders refused.
+    if (hexText.isEmpty() || !mMainWindow || !mMainWindow->mSendPackets || !mMainWindow->mSendTexts)
         return;
-    mMainWindow->mSendPackets->append(packetOf(hexText));
+    mMainWindow->mSendPackets->append(hexToPacket(hexText));
     mMainWindow->mSendTexts->append(hexText);
 }
 
@@ -435,7 +402,7 @@ void UserView::openWindow(int index)
         return;
     currentScene()->mChannels.at(index)->openChannel();
     mOpenWindowActions.at(index)->setVisible(false);
-    sendCommand(windowCommandText(index, 0x2B, 1));
+    sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 1));
     emit changeRightMenuInfo();
 }
 
@@ -445,7 +412,7 @@ void UserView::closeWindow(int index)
         return;
     currentScene()->mChannels.at(index)->closeChannel();
     mOpenWindowActions.at(index)->setVisible(true);
-    sendCommand(windowCommandText(index, 0x2B, 0));
+    sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 0));
     emit changeRightMenuInfo();
 }
 
@@ -493,7 +460,7 @@ void UserView::showContextMenu(QPoint pos)
 
 void UserView::onOpenWindowAction(int index)
 {
-    sendCommand(windowCommandText(index, 0x2B, 1));
+    sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 1));
     openWindow(index);
 }
 
@@ -506,14 +473,14 @@ void UserView::onDiscardInputSource()
     channel->mInputSourceID = 4;
     channel->update();
     qDebug() << "弃用输入源" << mCurrentChannelIndex;
-    sendCommand(windowCommandText(mCurrentChannelIndex, 0x2D, 4));
+    sendCommand(DeviceCommand::windowCommand(mCurrentChannelIndex, DeviceCommand::InputSource, 4));
 }
 
 void UserView::onCloseWindowAction()
 {
     if (!checkedIndex(mCurrentChannelIndex))
         return;
-    sendCommand(windowCommandText(mCurrentChannelIndex, 0x2B, 0));
+    sendCommand(DeviceCommand::windowCommand(mCurrentChannelIndex, DeviceCommand::Open, 0));
     closeWindow(mCurrentChannelIndex);
     mCurrentChannelIndex = -1;
 }
@@ -537,12 +504,13 @@ void UserView::onInputSourceAction(int source)
     channel->mInputSourceID = source;
     emit changeInputSourceInfo(mCurrentChannelIndex, source);
     channel->update();
-    sendCommand(windowCommandText(mCurrentChannelIndex, 0x2D, source));
+    sendCommand(DeviceCommand::windowCommand(mCurrentChannelIndex, DeviceCommand::InputSource, source));
 }
 
 void UserView::onAudioAction(int n)
 {
-    static const char *const kCommands[3] = {"040D0001", "040C0001", "040E0001"};
+    static const char *const kCommands[3] = {DeviceCommand::AudioAllOutputs, DeviceCommand::AudioOutput1Only,
+                                             DeviceCommand::AudioOff};
     for (InputChannel *channel : qAsConst(currentScene()->mChannels)) {
         channel->mAudioAllOutputs = n == 0;
         channel->mAudioOutput1Only = n == 1;
@@ -559,7 +527,7 @@ void UserView::onVideoGenAction(int n)
         channel->mVideoGen = n == 0;
     mVideoGenActions.at(0)->setChecked(n == 0);
     mVideoGenActions.at(1)->setChecked(n == 1);
-    sendCommand(n == 0 ? QStringLiteral("040F0001") : QStringLiteral("040F0000"));
+    sendCommand(QLatin1String(n == 0 ? DeviceCommand::VideoGenOn : DeviceCommand::VideoGenOff));
 }
 
 void UserView::onAdaptiveFillAction(int n)
@@ -571,7 +539,7 @@ void UserView::onAdaptiveFillAction(int n)
     if (channel->mAdaptiveFill == on)
         return;
     channel->mAdaptiveFill = on;
-    sendCommand(windowCommandText(mCurrentChannelIndex, 0x37, on ? 1 : 0));
+    sendCommand(DeviceCommand::windowCommand(mCurrentChannelIndex, DeviceCommand::AdaptiveFill, on ? 1 : 0));
 }
 
 void UserView::onFirstRowAction(int n)
@@ -584,13 +552,13 @@ void UserView::onFirstRowAction(int n)
     };
     if (n == 1) {
         setAll(false);
-        sendCommand(QStringLiteral("04150000"));
+        sendCommand(QLatin1String(DeviceCommand::FirstRowRotatedOff));
         return;
     }
     const QComboBox *rows = mMainWindow ? mMainWindow->findChild<QComboBox *>(QStringLiteral("rowCbx")) : nullptr;
     if (rows && rows->currentIndex() == 1) {
         setAll(true);
-        sendCommand(QStringLiteral("04150001"));
+        sendCommand(QLatin1String(DeviceCommand::FirstRowRotatedOn));
         return;
     }
     static const char *const kTitles[3] = {"警告", "warning", "предупреждать"};
@@ -631,18 +599,18 @@ void UserView::onRotationAction(int n)
     if (target == 180) {
         if (channel->mRotate180)
             return;
-        sendCommand(windowCommandText(cur, 0x33, 0));
+        sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::RotateReset, 0));
         setRotationChecks(channel, 180);
     } else {
         if (channel->mRotate180)
-            sendCommand(windowCommandText(cur, 0x33, 0));
+            sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::RotateReset, 0));
         setRotationChecks(channel, target);
         if (target == 0)
-            sendCommand(windowCommandText(cur, 0x32, 0));
+            sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::Rotate90, 0));
         else if (target == 90)
-            sendCommand(windowCommandText(cur, 0x32, 1));
+            sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::Rotate90, 1));
         else
-            sendCommand(windowCommandText(cur, 0x34, 1));
+            sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::Rotate270, 1));
     }
     if (mMainWindow)
         mMainWindow->onWindowRotated(1);
@@ -669,7 +637,7 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
     const float fx = static_cast<float>(f.x());
     const float fy = static_cast<float>(f.y());
     const QPointF pos = channel->pos();
-    return geometryText(index,
+    return DeviceCommand::geometryCommand(index,
                         truncToInt(double(truncToInt(pos.x())) * fx),
                         truncToInt(double(truncToInt(pos.y())) * fy),
                         truncToInt(double(truncToInt(channel->mRect.width())) * fx),
@@ -694,7 +662,7 @@ void UserView::handleData()
 
 void UserView::sendGeometry(InputChannel *channel, int index, int x, int y, int w, int h)
 {
-    const QString text = geometryText(index, x, y, w, h);
+    const QString text = DeviceCommand::geometryCommand(index, x, y, w, h);
     mLastGeometry.insert(channel, text);
     sendCommand(text);
 }
@@ -723,7 +691,7 @@ int UserView::openWindowAt(QPoint globalPos)
     qDebug() << "创建了窗口-" << index + 1;
 
     InputChannel *channel = scene->mChannels.at(index);
-    sendCommand(windowCommandText(index, 0x2B, 1));
+    sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 1));
     openWindow(index);
 
     const qreal w = channel->mRect.width();
@@ -765,12 +733,12 @@ void UserView::handleKey(int key, int step)
     case Qt::Key_Left:
     case Qt::Key_Right:
         channel->moveBy(key == Qt::Key_Left ? -step : step, 0);
-        sendCommand(windowCommandText(w, 0x01, truncToInt(double(fx) * channel->x())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, truncToInt(double(fx) * channel->x())));
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
         channel->moveBy(0, key == Qt::Key_Up ? -step : step);
-        sendCommand(windowCommandText(w, 0x02, truncToInt(double(fy) * channel->y())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, truncToInt(double(fy) * channel->y())));
         break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
@@ -794,7 +762,7 @@ void UserView::handleKey(int key, int step)
         if (!channel->mSolidColor) {
             const int source = key - Qt::Key_1;
             channel->mInputSourceIndex = source;
-            sendCommand(windowCommandText(w, 0x2D, source));
+            sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::InputSource, source));
         }
         break;
     case Qt::Key_R:
@@ -819,24 +787,24 @@ void UserView::stepRotation(InputChannel *channel, int index)
     switch (from) {
     case 0:
         qDebug() << "90 rotate";
-        sendCommand(windowCommandText(index, 0x32, 1));
+        sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate90, 1));
         setRotationChecks(channel, 90);
         break;
     case 90:
         qDebug() << "180 rotate";
-        sendCommand(windowCommandText(index, 0x33, 0));
+        sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::RotateReset, 0));
         setRotationChecks(channel, 180);
         break;
     case 180:
         qDebug() << "180 rotate";
-        sendCommand(windowCommandText(index, 0x33, 0));
+        sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::RotateReset, 0));
         qDebug() << "270 rotate";
-        sendCommand(windowCommandText(index, 0x34, 1));
+        sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate270, 1));
         setRotationChecks(channel, 270);
         break;
     case 270:
         qDebug() << "0 rotate";
-        sendCommand(windowCommandText(index, 0x34, 0));
+        sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate270, 0));
         setRotationChecks(channel, 0);
         break;
     }
@@ -899,8 +867,8 @@ void UserView::onSendXYPos(int index, int sendModeIndex)
     const QPointF f = cappedFactors(rect.width(), rect.height());
     InputChannel *channel = currentScene()->mChannels.at(index);
     mXYPosBusy = true;
-    const QString xText = windowCommandText(index, 0x01, truncToInt(f.x() * channel->x()));
-    const QString yText = windowCommandText(index, 0x02, truncToInt(f.y() * channel->y()));
+    const QString xText = DeviceCommand::windowCommand(index, DeviceCommand::PosX, truncToInt(f.x() * channel->x()));
+    const QString yText = DeviceCommand::windowCommand(index, DeviceCommand::PosY, truncToInt(f.y() * channel->y()));
     if (sendModeIndex == 1) {
         sendCommand(xText);
     } else if (sendModeIndex == 2) {
@@ -923,13 +891,13 @@ void UserView::stepPosition()
     const int w = mCurrentChannelIndex;
     switch (g_stepCounter) {
     case 0:
-        sendCommand(windowCommandText(w, 0x01, truncToInt(f.x() * channel->x())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, truncToInt(f.x() * channel->x())));
         break;
     case 1:
-        sendCommand(windowCommandText(w, 0x02, truncToInt(f.y() * channel->y())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, truncToInt(f.y() * channel->y())));
         break;
     case 2:
-        sendCommand(windowCommandText(w, 0x03, truncToInt(f.x() * channel->mRect.width())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::Width, truncToInt(f.x() * channel->mRect.width())));
         g_stepCounter = 0;
         return;
     default:

@@ -60,8 +60,6 @@ public:
     static QPointF cappedFactors(qreal width, qreal height);
     // Layer-order command: "0410" and one digit per layer, front first.
     static QString layerOrderText(const ResolutionRatioScene *scene);
-    static QString geometryText(int index, int x, int y, int w, int h);
-    static QString windowCommandText(int window, int code, int value);
 
     int mCurrentSceneIndex = 0;
     QList<ResolutionRatioScene *> mScenes;
