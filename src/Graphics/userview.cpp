@@ -190,8 +190,7 @@ void UserView::init()
         connect(channels.at(i), &InputChannel::sendXYPos, this,
                 [this, i](int mode) { onSendXYPos(i, mode); });
 
-    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                   | QPainter::SmoothPixmapTransform | QPainter::HighQualityAntialiasing);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -681,7 +680,7 @@ int UserView::openWindowAt(QPoint globalPos)
         qDebug() << "所有窗口都已打开，不能再继续创建窗口";
         return -1;
     }
-    const QPointF s = mapToScene(mapFromGlobal(globalPos));
+    const QPointF s = mapToScene(viewport()->mapFromGlobal(globalPos));
     const qreal W = scene->sceneRect().width();
     const qreal H = scene->sceneRect().height();
     if (s.x() < 0 || s.y() < 0 || s.x() > W || s.y() > H) {
