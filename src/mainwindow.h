@@ -20,6 +20,9 @@ class QPushButton;
 class QColorDialog;
 class QKeyEvent;
 class QSlider;
+class QLineEdit;
+struct InputSourceValues;
+class QRectF;
 class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
@@ -48,8 +51,11 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // ---- frame (mainwindow_status.cpp, mainwindow_toolbar.cpp) ----
+    void initStatusTexts();
+    QString statusLine(int code) const;
     void showStatusText(const QString &text);
     void updateStatusBar();
+    static float zoomScale(int value);
     void initZoomToolbar();
     void setEditMode();
     void setZoomMode();
@@ -61,6 +67,10 @@ public:
     void onWindowRotated(int rotated);
     void onChangeInputSourceInfo(int currentItemIndex, int mInputSourceIndex);
     void sliderCursorLambda(QSlider *slider);
+    void ctorLambdaStopTimer();
+    void switchLanguage(int index);
+    void showCommunicationDialog();
+    void connectCropEditor();
 
     // ---- device link (link/) ----
     void sendCommand(const QString &hexText);
@@ -77,6 +87,8 @@ public:
     bool checkConnected();
     void enableControls();
     void disableControls();
+    void setEditingControlsEnabled(bool enabled);
+    void setCurrentWindowsMovable(bool movable); // the four windows of the shown canvas
     void onConnectTimeout();
     void onTcpConnected();
     void onUdpConnected();
@@ -92,7 +104,8 @@ public:
     void initInputSources();
     void loadInputSourceCaptions();
     void onInputSourceDropped(InputSourceButton *button, int inputSourceIndex, QPoint pos);
-    void openWindowAt(int inputSourceIndex, QPointF scenePos);
+    void openWindowAt(InputSourceButton *button, int source, QPoint globalPos);
+    void assignInputSource(int index, InputSourceButton *button, int source);
     void initAttributeControls();
     void hideUnsupportedControls();
     int positionScale();
@@ -104,6 +117,30 @@ public:
     void onSceneRightMenuInfo();
     void onWindowLevelChanged(int index);
     void sendImageParameter(int index, int value);
+    // selected-window panel (preset/mainwindow_panel.cpp)
+    InputChannel *panelWindow(int index) const;     // window of the current canvas
+    InputChannel *selectedWindow() const;
+    int selectedIndex() const;
+    ResolutionRatioScene *panelScene() const;
+    QPair<int, int> wallGrid() const;               // rows, columns
+    QPair<float, float> panelRatios(const QRectF &sceneRect) const;
+    QVector<QPair<QSlider *, QLineEdit *>> pictureControls() const;
+    void onPosXEdited();
+    void onWidthEdited();
+    void onPosYOrHeightEdited(bool height);
+    void onCropEdited(int code);
+    void onColorEdited(int code);
+    void onShowWindowChanged(int state);
+    void onAudioChanged(int state);
+    void onFreezeChanged(int state);
+    void enableFrozenWindowControls();
+    void onSolidColorChanged(int state);
+    void onFlagBoxChanged(bool InputSourceValues::*flag, int code, int state);
+    void onDeinterlaceChanged(int state);
+    void onPullDownChanged(int code, int state);
+    void onImageSliderValueChanged(int index, int value);
+    void onImageEditFinished(int index);
+    void onImageSliderReleased(int index);
     void updateWallScene();
     void applyLayoutZoom(int rowIndex, int columnIndex);
     void applyLayoutZoomFromUi();
@@ -216,6 +253,10 @@ public:
     QPushButton *mZoomOutButton = nullptr;
     QLabel *mVersionLabel = nullptr;
     QColorDialog *mColorDialog = nullptr;
+
+    // Preset recalls asked for from the keyboard, for tests to observe.
+    int mPresetKeyCount = 0;
+    int mLastPresetKey = -1;
 };
 
 #endif
