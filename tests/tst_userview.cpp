@@ -67,6 +67,7 @@ private slots:
         g_pressFinished = true;
         g_languageIndex = 0;
         mMain = new MainWindow;
+        g_zoomStep = 40;   // the main window starts at its wall grid's zoom
         // Nothing drains the queue: the test reads it.
         if (mMain->mSendTimer)
             mMain->mSendTimer->stop();
