@@ -7,6 +7,7 @@
 class MainWindow;
 class ResolutionRatioScene;
 class QAction;
+class QMenu;
 
 // The interactive wall view: shows one of four output canvases.
 class UserView : public QGraphicsView
@@ -24,6 +25,8 @@ public:
 
     QList<ResolutionRatioScene *> mScenes;
     QList<QAction *> mOpenWindowActions;
+    QMenu *mOpenWindowMenu = nullptr;
+    QMenu *mContextMenu = nullptr;
     MainWindow *mMainWindow = nullptr;
 
 signals:

@@ -91,7 +91,7 @@ void MainWindow::initSerialPort()
     g_languageIndex = languageFromSettingsFile();
 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    ui->widgetTitle->setMoveWidget(this);
+    // (the title bar takes the window as its move widget once it offers that)
 
     SerialPortManager::getInstance()->init();
 
