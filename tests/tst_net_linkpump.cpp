@@ -6,6 +6,7 @@
 #include "linktestsupport.h"
 #include "mainwindow.h"
 
+#include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -170,6 +171,8 @@ private slots:
 
     void rebindOnlyForAnotherAddress()
     {
+        QCOMPARE(w->mTcpSocket->proxy().type(), QNetworkProxy::NoProxy);
+        QCOMPARE(w->mUdpSocket->proxy().type(), QNetworkProxy::NoProxy);
         QVERIFY(w->bindUdpSocket(mPc));
         QCOMPARE(w->mUdpSocket->localPort(), quint16(1400));
         QSignalSpy stateChanges(w->mUdpSocket, &QAbstractSocket::stateChanged);

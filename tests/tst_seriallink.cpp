@@ -262,6 +262,15 @@ private slots:
         w->sendNextPacket();
         QVERIFY(mPty->readAvailable(30).isEmpty());
     }
+
+    // Last: the application runs its quit sequence here.
+    void quittingClosesThePort()
+    {
+        openThePty();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        qApp->exec();
+        QVERIFY(!port()->isOpen());
+    }
 };
 
 QTEST_MAIN(TstSerialLink)
