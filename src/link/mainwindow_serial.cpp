@@ -91,7 +91,7 @@ void MainWindow::initSerialPort()
     g_languageIndex = languageFromSettingsFile();
 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    // (the title bar takes the window as its move widget once it offers that)
+    ui->widgetTitle->setMoveWidget(this);
 
     SerialPortManager::getInstance()->init();
 
@@ -257,6 +257,5 @@ void MainWindow::on_ptn_offLine_clicked()
     setOpenButtonTexts(this, linkTr("打开串口"));
     setCurrentWindowsMovable(true);
     postStatus(kStatusOffline);
-    const int language = languageColumn();
-    showStatusText(mStatusText[0][language] + mStatusText[kStatusOffline][language]);
+    showStatusText(statusLine(kStatusOffline));
 }

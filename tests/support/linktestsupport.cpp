@@ -33,24 +33,6 @@ void offerSerialPorts(const QStringList &paths)
 std::unique_ptr<MainWindow> makeLinkedMainWindow()
 {
     std::unique_ptr<MainWindow> w(new MainWindow);
-    // Until the constructor carries the whole start-up sequence, do its link
-    // share here, in its order.
-    if (!w->mSendTimer) {
-        w->mNetworkDialog = new NetworkDialog;
-        w->mNetworkDialog->setMainWindow(w.get());
-        w->initSpliceCommandTable();
-        w->initSerialPort();
-        w->initNetwork();
-        w->mSerialPort = SerialPortManager::getInstance()->serialPort();
-        w->initTimers();
-        w->mCommunicationDialog = new CommunicationDialog(w.get());
-        QObject::connect(w.get(), &MainWindow::readInfo, w->mCommunicationDialog, &CommunicationDialog::showInfo);
-        w->disableControls();
-        w->mSendTimer = new QTimer(w.get());
-        w->mSendTimer->start(250);
-        QObject::connect(w->mSendTimer, &QTimer::timeout, w->mSendTimer, [mw = w.get()]() { mw->onSendTimer(); },
-                         Qt::DirectConnection);
-    }
     UserView *view = formChild<UserView>(w.get(), "graphicsView");
     if (view->mScenes.isEmpty())
         view->mScenes.append(new ResolutionRatioScene(QRectF(0, 0, 3840, 2160), view));
