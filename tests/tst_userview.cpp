@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QRubberBand>
 #include <QScrollBar>
@@ -419,6 +420,26 @@ private slots:
         QVERIFY(texts().isEmpty());
         QVERIFY(!mView->mFirstRowActions.at(0)->isChecked());
         QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        g_languageIndex = 3;   // no message in Spanish
+        {
+            DialogAnswerer answerer;
+            mView->mFirstRowActions.at(0)->trigger();
+            QTest::qWait(30);
+            QVERIFY(answerer.seen.isEmpty());
+        }
+        QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        QComboBox *rows = mMain->findChild<QComboBox *>(QStringLiteral("rowCbx"));
+        QVERIFY(rows);
+        {
+            const QSignalBlocker block(rows);
+            rows->setCurrentIndex(1);
+        }
+        mView->mFirstRowActions.at(0)->trigger();
+        mView->mFirstRowActions.at(1)->trigger();
+        QCOMPARE(texts(), QStringList({"04150001", "04150000"}));
+        QVERIFY(!window(3)->mFirstRowRotated);
+        QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        clearQueue();
 
         // Solid colour refuses a new source with a warning.
         window(0)->mSolidColor = true;
@@ -609,7 +630,7 @@ private slots:
         QTest::mouseMove(handle(), win(origin + QPoint(half, 20)));
         QTest::mouseRelease(handle(), Qt::RightButton, {}, win(origin + QPoint(half, 20)));
         QCOMPARE(g_zoomStep, 50);
-        QCOMPARE(mView->transform().m11(), qreal(UserView::zoomScale(50)));
+        QCOMPARE(mView->transform().m11(), qreal(MainWindow::zoomScale(50)));
         QVERIFY(texts().isEmpty());
         QCOMPARE(mView->mCurrentChannelIndex, -1);
     }
@@ -639,7 +660,7 @@ private slots:
         };
         wheel(120, Qt::ControlModifier);
         QCOMPARE(g_zoomStep, 41);
-        QCOMPARE(mView->transform().m11(), qreal(UserView::zoomScale(41)));
+        QCOMPARE(mView->transform().m11(), qreal(MainWindow::zoomScale(41)));
         wheel(-120, Qt::ControlModifier);
         wheel(0, Qt::ControlModifier);
         wheel(120, Qt::ControlModifier | Qt::ShiftModifier);

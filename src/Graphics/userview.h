@@ -52,8 +52,6 @@ public:
 
     // The four-language menu table: row, language column 0..3.
     static const QString &menuText(int row, int language);
-    // Wall zoom curve shared by the wheel, the zoom rectangle and the slider.
-    static float zoomScale(int v);
     // Canvas pixels to device pixels for the drag road, by canvas size and layout.
     static QPointF deviceFactors(qreal width, qreal height, const QString &layoutName);
     // Factors that only cap the canvas at 3840 x 2160.
