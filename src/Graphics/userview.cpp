@@ -639,7 +639,7 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 
 void UserView::handleData()
 {
-    if (!linkUp())
+    if (!linkUp() || !currentScene())
         return;
     const QList<InputChannel *> &channels = currentScene()->mChannels;
     for (int i = 0; i < channels.size(); ++i) {

@@ -11,6 +11,7 @@ class MainWindow;
 class ResolutionRatioScene;
 class InputChannel;
 class TransferController;
+class SetItemAttribute;
 class QAction;
 class QMenu;
 class QTimer;
@@ -71,6 +72,7 @@ public:
     QList<QAction *> mInputSourceActions;
     QMenu *mLayerMenu = nullptr;
     QList<QAction *> mLayerActions;
+    SetItemAttribute *mAttributeDialog = nullptr;   // not opened: its entry stays hidden
     QPoint mMenuPos;
     TransferController *mTransferController = nullptr;
     QTimer *mXYPosTimer = nullptr;
