@@ -713,8 +713,10 @@ private slots:
         connect(thread, &QThread::finished, thread, [&] { finished = true; }, Qt::DirectConnection);
         connect(view->mTransferController->mWorker, &QObject::destroyed, thread,
                 [&] { workerGone = true; }, Qt::DirectConnection);
-        QSignalSpy ticks(view->mTransferController->mWorker, &Worker::handleData);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 1000);
+        std::atomic<int> ticks{0};
+        connect(view->mTransferController->mWorker, &Worker::handleData, thread, [&] { ++ticks; },
+                Qt::DirectConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 1000);
         QVERIFY(thread->isRunning());
         delete view;
         QVERIFY(finished);
