@@ -12,6 +12,7 @@
 #include "mainwindow.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -75,6 +76,9 @@ private slots:
         QVERIFY(!rows->isEnabled());
         QVERIFY(!enabled("currentChannelCBox"));
         QVERIFY(!enabled("ptn_refresh"));
+        UserView *view = ui<UserView>("graphicsView");
+        QVERIFY(!view->mOpenWindowMenu->isEnabled());
+        QVERIFY(!view->mContextMenu->isEnabled());
 
         // The applied layout equals the selection: the apply button stays off.
         w->mStoredRowIndex = rows->currentIndex();
@@ -85,6 +89,8 @@ private slots:
         QVERIFY(enabled("page4"));
         QVERIFY(enabled("ptn_saveAll"));
         QVERIFY(!enabled("selectSceneBtn"));
+        QVERIFY(view->mOpenWindowMenu->isEnabled());
+        QVERIFY(view->mContextMenu->isEnabled());
         for (InputSourceButton *b : w->mInputSourceButtons)
             QVERIFY(b->isEnabled());
 

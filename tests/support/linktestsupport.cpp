@@ -1,14 +1,9 @@
 #include "linktestsupport.h"
 
-#include "Graphics/resolutionratioscene.h"
-#include "Graphics/userview.h"
-#include "communicationdialog.h"
 #include "globals.h"
 #include "link/serialportmanager.h"
 #include "mainwindow.h"
-#include "networkdialog.h"
 
-#include <QTimer>
 
 void resetLinkFlags()
 {
@@ -32,9 +27,5 @@ void offerSerialPorts(const QStringList &paths)
 
 std::unique_ptr<MainWindow> makeLinkedMainWindow()
 {
-    std::unique_ptr<MainWindow> w(new MainWindow);
-    UserView *view = formChild<UserView>(w.get(), "graphicsView");
-    if (view->mScenes.isEmpty())
-        view->mScenes.append(new ResolutionRatioScene(QRectF(0, 0, 3840, 2160), view));
-    return w;
+    return std::unique_ptr<MainWindow>(new MainWindow);
 }
