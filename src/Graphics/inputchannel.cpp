@@ -233,7 +233,10 @@ void InputChannel::mousePressEvent(QGraphicsSceneMouseEvent *event)
         scene()->clearSelection();
 
     if (event->button() == Qt::RightButton) {
-        QGraphicsItem::mousePressEvent(event);   // selects the window
+        // Selects the window for the context menu; no edit starts. The item's
+        // own press handling selects on the left button only.
+        QGraphicsItem::mousePressEvent(event);
+        setSelected(true);
         return;
     }
     if (event->button() == Qt::LeftButton) {
