@@ -3,15 +3,23 @@
 
 #include <QDialog>
 
-// Traffic log of commands sent and records received.
+namespace Ui { class CommunicationDialog; }
+
+// Traffic log of commands sent and records received, one timed line each.
 class CommunicationDialog : public QDialog
 {
     Q_OBJECT
 public:
     explicit CommunicationDialog(QWidget *parent = nullptr);
-    void retranslateUi() {}
+    ~CommunicationDialog() override;
+    void retranslateUi();
+    Ui::CommunicationDialog *form() const { return ui; }
+
 public slots:
     void showInfo(QString info);
+
+private:
+    Ui::CommunicationDialog *ui;
 };
 
 #endif

@@ -1,16 +1,19 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QKeyEvent>
 
-// Placeholder shell: the form and the construction sequence come later.
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     mSendPackets = new QList<QByteArray>;
     mSendTexts = new QList<QString>;
+    ui = new Ui_MainWindow;
+    ui->setupUi(this);
 }
 
 MainWindow::~MainWindow()
 {
+    delete ui;
     delete mSendPackets;
     delete mSendTexts;
 }

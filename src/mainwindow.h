@@ -77,6 +77,8 @@ public:
     bool checkConnected();
     void enableControls();
     void disableControls();
+    void setEditingControlsEnabled(bool enabled);
+    void setCurrentWindowsMovable(bool movable); // the four windows of the shown canvas
     void onConnectTimeout();
     void onTcpConnected();
     void onUdpConnected();

@@ -1,3 +1,95 @@
 #include "inputsourcebutton.h"
 
-InputSourceButton::InputSourceButton(QWidget *parent) : QPushButton(parent) {}
+#include <QMouseEvent>
+#include <QSettings>
+
+#include "inputsourcebuttoneditline.h"
+
+const QString InputSourceButton::kSettingsFile = QStringLiteral("./inputSourceButton.ini");
+
+QString InputSourceButton::settingsKey(int number, const QString &name)
+{
+    return QStringLiteral("inputSourceButton_%1/%2").arg(number).arg(name);
+}
+
+namespace {
+
+// Windows INI files match keys whatever their case; so do we when reading.
+QVariant readKeyAnyCase(QSettings &settings, const QString &key, const QVariant &fallback = QVariant())
+{
+    if (settings.contains(key))
+        return settings.value(key);
+    for (const QString &k : settings.allKeys()) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0)
+            return settings.value(k);
+    }
+    return fallback;
+}
+
+// Whole-pixel global mouse position (halves go up, as qRound does).
+QPoint globalPixel(const QMouseEvent *event)
+{
+    return QPoint(qRound(event->screenPos().x()), qRound(event->screenPos().y()));
+}
+
+} // namespace
+
+InputSourceButton::InputSourceButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    setMouseTracking(true);
+    mEditLine = new InputSourceButtonEditLine(this);
+    mEditLine->setFixedSize(75, 25);
+    mEditLine->hide();
+}
+
+void InputSourceButton::setHomePos(int x, int y)
+{
+    mHomePos = QPoint(x, y);
+}
+
+void InputSourceButton::loadSavedCaption()
+{
+    QSettings settings(kSettingsFile, QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    const QString text = readKeyAnyCase(settings, settingsKey(mInputSourceIndex, QStringLiteral("text"))).toString();
+    const QString enable = readKeyAnyCase(settings, settingsKey(mInputSourceIndex, QStringLiteral("enable"))).toString();
+    if (enable == QLatin1String("1")) {
+        setText(text);
+        mDefaultCaption = 0;
+    }
+}
+
+void InputSourceButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        mLastPos = globalPixel(event);
+        mDragging = true;
+    } else if (event->button() == Qt::RightButton && mEditLine->mEditing == 0) {
+        mEditLine->show();
+        mEditLine->mEditing = 1;
+        mEditLine->clear();
+        mEditLine->setFocus();
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void InputSourceButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if ((event->buttons() & Qt::LeftButton) && mDragging) {
+        const QPoint now = globalPixel(event);
+        move(pos() + (now - mLastPos));
+        mLastPos = now;
+    }
+    QPushButton::mouseMoveEvent(event);
+}
+
+void InputSourceButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && mDragging) {
+        mDragging = false;
+        emit releaseMouseLeft(mInputSourceIndex, globalPixel(event));
+        move(mHomePos);
+    }
+    QPushButton::mouseReleaseEvent(event);
+}

@@ -1,0 +1,4 @@
+#include "mainwindow.h"
+
+void MainWindow::applyCommandText(QString) {}
+void MainWindow::applyWindowCommand(int, int, int) {}

@@ -1,0 +1,47 @@
+#ifndef SERIALPORTMANAGER_H
+#define SERIALPORTMANAGER_H
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QSerialPort;
+
+// The program's one serial port, reached from every part of the program.
+class SerialPortManager : public QObject
+{
+    Q_OBJECT
+public:
+    static SerialPortManager *getInstance();
+
+    // Creates the port (once) and closes it when the application quits.
+    void init();
+    QSerialPort *serialPort() const { return mSerialPort; }
+    void setSerialPort(QSerialPort *port) { mSerialPort = port; }
+
+signals:
+    void serialStatus(QString text);
+
+private slots:
+    void closeOnQuit();
+
+private:
+    SerialPortManager() = default;
+    QSerialPort *mSerialPort = nullptr;
+};
+
+// One serial port as the port lists show it.
+struct SerialPortEntry {
+    QString name;
+    QString description;
+    QString text() const { return name + QLatin1Char(' ') + description; }
+};
+
+// The ports the serial code offers. By default the platform's list; tests
+// install their own (the platform does not list pseudo-terminals).
+using SerialPortLister = std::function<QList<SerialPortEntry>()>;
+QList<SerialPortEntry> availableSerialPortEntries();
+void setSerialPortLister(SerialPortLister lister); // empty lister restores the default
+
+#endif
