@@ -15,6 +15,11 @@ public:
     void applyTimerInterval() {}
     void retranslateUi() {}
 
+    // Texts of the device row last taken by the connect button.
+    QString mIp;
+    QString mMac;
+    QString mPort;
+
 private:
     MainWindow *mMainWindow = nullptr;
 };
