@@ -54,11 +54,6 @@ private slots:
     void on_Button_CN_clicked();
     void on_Button_ES_clicked();
 
-    // Texts of the device row last taken by the connect button.
-    QString mIp;
-    QString mMac;
-    QString mPort;
-
 private:
     void searchInterface(int entry);
     int selectedRow() const;

@@ -11,7 +11,19 @@ class TstStatusFrame : public QObject
 
     static StatusFrameRead parse(const QByteArray &bytes) { return parseStatusFrame(bytes.toHex()); }
 
+    FakeBoxState state;
+    FakeBoxTcp box{&state};   // only its frame builders; it does not listen
+
 private slots:
+    void init()
+    {
+        state = FakeBoxState();
+        box.deviceValue = 7;
+        box.mode = 0;
+        box.flag = 0;
+        box.columnsHighByte = 0;
+    }
+
     void hexTextAndWords()
     {
         // "zz" is no number and is skipped; a lone last digit is no pair.
@@ -23,17 +35,15 @@ private slots:
 
     void globalFrame()
     {
-        FakeBoxTcpState s;
-        s.deviceValue = 513;
-        s.mode = 2;
-        s.flag = 1;
-        s.rows = 2;
-        s.columns = 3;
-        s.columnsHighByte = 1;                       // word 8 = 0x0103
-        s.layers[0] = 4; s.layers[1] = 3; s.layers[2] = 2; s.layers[3] = 1;
-        QCOMPARE(s.layerOrderWord(), quint16(0x6420));
+        box.deviceValue = 513;
+        box.mode = 2;
+        box.flag = 1;
+        state.setGrid(2, 3);
+        box.columnsHighByte = 1;                     // word 8 = 0x0103
+        state.global[7] = 0x6420;                    // window 1 at the back .. window 4 in front
+        QCOMPARE(FakeBoxTcp::layerOrderWord(state), quint16(0x6420));
 
-        const StatusFrameRead r = parse(FakeBoxTcp::globalFrame(s));
+        const StatusFrameRead r = parse(box.globalFrame());
         QCOMPARE(r.kind, StatusFrameRead::Global);
         QCOMPARE(r.global.deviceValue, 513);
         QCOMPARE(r.global.mode, 2);
@@ -72,26 +82,23 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, columns);
         QFETCH(bool, valid);
-        FakeBoxTcpState s;
-        s.rows = rows;
-        s.columns = columns;
-        QCOMPARE(parse(FakeBoxTcp::globalFrame(s)).global.gridValid(), valid);
+        state.setGrid(rows, columns);
+        QCOMPARE(parse(box.globalFrame()).global.gridValid(), valid);
     }
 
     void windowFrameEveryField()
     {
-        FakeBoxTcpState s;
         // Give every state index a value of its own so a shifted word shows.
         for (int i = 1; i <= 0x32; ++i)
-            s.value(3, i) = 2000 + i;
-        s.value(3, 0x14) = 1;   // mirrors
-        s.value(3, 0x15) = 0;
-        s.value(3, 0x2A) = 0;   // no solid colour
-        s.value(3, 0x2B) = 1;
-        s.value(3, 0x2D) = 2;
-        s.value(3, 0x31) = 1;
+            state.windows[2][i] = quint16(2000 + i);
+        state.windows[2][0x14] = 1;   // mirrors
+        state.windows[2][0x15] = 0;
+        state.windows[2][0x2A] = 0;   // no solid colour
+        state.windows[2][0x2B] = 1;
+        state.windows[2][0x2D] = 2;
+        state.windows[2][0x31] = 1;
 
-        const StatusFrameRead r = parse(FakeBoxTcp::windowFrame(s, 3));
+        const StatusFrameRead r = parse(box.windowFrame(3));
         QCOMPARE(r.kind, StatusFrameRead::Window);
         const WindowStatus &w = r.window;
         QCOMPARE(w.channel, 3);
@@ -131,11 +138,10 @@ private slots:
 
     void solidColourHidesTheSource()
     {
-        FakeBoxTcpState s;
-        s.value(1, 0x2A) = 1;
-        s.value(1, 0x2D) = 3;
-        s.value(1, 0x2B) = 2;   // only 1 means open
-        const WindowStatus w = parse(FakeBoxTcp::windowFrame(s, 1)).window;
+        state.windows[0][0x2A] = 1;
+        state.windows[0][0x2D] = 3;
+        state.windows[0][0x2B] = 2;   // only 1 means open
+        const WindowStatus w = parse(box.windowFrame(1)).window;
         QVERIFY(w.solidColor);
         QCOMPARE(w.source, 4);
         QCOMPARE(w.reportedSource, 3);
@@ -162,21 +168,21 @@ private slots:
         QFETCH(int, hMirror);
         QFETCH(int, vMirror);
         QFETCH(int, angle);
-        FakeBoxTcpState s;
-        s.value(2, 0x31) = code;
-        s.value(2, 0x14) = hMirror;
-        s.value(2, 0x15) = vMirror;
-        const WindowStatus w = parse(FakeBoxTcp::windowFrame(s, 2)).window;
+        state.windows[1][0x31] = code;
+        state.windows[1][0x14] = hMirror;
+        state.windows[1][0x15] = vMirror;
+        const WindowStatus w = parse(box.windowFrame(2)).window;
         QCOMPARE(w.rotation, angle);
         QCOMPARE(w.hMirror, hMirror != 0);
     }
 
     void droppedReads_data()
     {
+        FakeBoxState state;
+        FakeBoxTcp box(&state);
         QTest::addColumn<QByteArray>("bytes");
-        FakeBoxTcpState s;
-        const QByteArray global = FakeBoxTcp::globalFrame(s);
-        const QByteArray window = FakeBoxTcp::windowFrame(s, 1);
+        const QByteArray global = box.globalFrame();
+        const QByteArray window = box.windowFrame(1);
         QByteArray wrongHead = window;
         wrongHead[0] = char(0xAB);
         QByteArray wrongTail = global;
@@ -194,9 +200,9 @@ private slots:
         QTest::newRow("two frames") << global + window;
         QTest::newRow("half a frame") << window.left(54);
         QTest::newRow("rest of a frame") << window.mid(54);
-        QTest::newRow("window 0") << FakeBoxTcp::windowFrame(s, 1).replace(2, 2, QByteArray::fromHex("0000"));
-        QTest::newRow("window 5") << FakeBoxTcp::windowFrame(s, 1).replace(2, 2, QByteArray::fromHex("0005"));
-        QTest::newRow("window 256+1") << FakeBoxTcp::windowFrame(s, 1).replace(2, 2, QByteArray::fromHex("0101"));
+        QTest::newRow("window 0") << QByteArray(window).replace(2, 2, QByteArray::fromHex("0000"));
+        QTest::newRow("window 5") << QByteArray(window).replace(2, 2, QByteArray::fromHex("0005"));
+        QTest::newRow("window 256+1") << QByteArray(window).replace(2, 2, QByteArray::fromHex("0101"));
     }
     void droppedReads()
     {

@@ -14,40 +14,33 @@ int packetLength(quint8 firstByte)
 }
 } // namespace
 
-FakeBoxTcpState::FakeBoxTcpState()
+quint16 FakeBoxTcp::layerOrderWord(const FakeBoxState &state)
 {
-    for (int w = 1; w <= 4; ++w) {
-        QMap<int, int> &v = windows[w - 1];
-        v[0x01] = (w - 1) % 2 * 1920;
-        v[0x02] = (w - 1) / 2 * 1080;
-        v[0x03] = 1920;
-        v[0x04] = 1080;
-        v[0x08] = 1920;
-        v[0x09] = 1080;
-        v[0x0B] = 100;
-        v[0x0C] = 1024;
-        v[0x0D] = 10;
-        v[0x0E] = 10;
-        v[0x0F] = 100;
-        v[0x10] = 180;
-        v[0x2B] = 1;
-        v[0x2D] = w - 1;
-        v[0x32] = 39;
-    }
-}
-
-quint16 FakeBoxTcpState::layerOrderWord() const
-{
+    const quint16 digits = state.global.value(7);
     quint16 word = 0;
     for (int w = 0; w < 4; ++w) {
-        const int layer = layers[w];
-        if (layer >= 1 && layer <= 4)
-            word |= quint16((2 * w) << (4 * (4 - layer)));
+        int d = (digits >> (12 - 4 * w)) & 0xF;
+        if (d > 9)
+            d = 0;
+        const int layer = (d + 2) / 2;
+        word |= quint16((2 * w) << (4 * (4 - layer)));
     }
     return word;
 }
 
-FakeBoxTcp::FakeBoxTcp(QObject *parent) : QObject(parent), mServer(new QTcpServer(this))
+// Generation 5 keeps rows and columns in keys 5 and 6, older ones as nibbles of key 6.
+int FakeBoxTcp::rows(const FakeBoxState &state)
+{
+    return state.global.contains(5) ? state.global.value(5) : (state.global.value(6) >> 8) & 0xF;
+}
+
+int FakeBoxTcp::columns(const FakeBoxState &state)
+{
+    return state.global.contains(5) ? state.global.value(6) : state.global.value(6) & 0xF;
+}
+
+FakeBoxTcp::FakeBoxTcp(FakeBoxState *state, QObject *parent)
+    : QObject(parent), mState(state), mServer(new QTcpServer(this))
 {
     mClock.start();
     connect(mServer, &QTcpServer::newConnection, this, &FakeBoxTcp::onNewConnection);
@@ -86,17 +79,6 @@ QStringList FakeBoxTcp::texts() const
     return out;
 }
 
-quint8 FakeBoxTcp::crc8(const QByteArray &bytes)
-{
-    quint8 crc = 0;
-    for (char c : bytes) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x80) ? quint8((crc << 1) ^ 0x07) : quint8(crc << 1);
-    }
-    return crc;
-}
-
 QByteArray FakeBoxTcp::frame(const QVector<quint16> &words)
 {
     QByteArray out;
@@ -107,29 +89,29 @@ QByteArray FakeBoxTcp::frame(const QVector<quint16> &words)
     return out;
 }
 
-QByteArray FakeBoxTcp::globalFrame(const FakeBoxTcpState &s)
+QByteArray FakeBoxTcp::globalFrame() const
 {
     QVector<quint16> w(11, 0);
     w[0] = 0xAAAA;
-    w[1] = quint16(s.deviceValue);
-    w[5] = quint16(s.mode);
-    w[6] = quint16(s.flag);
-    w[7] = quint16(s.rows);
-    w[8] = quint16((s.columnsHighByte << 8) | (s.columns & 0xFF));
-    w[9] = s.layerOrderWord();
+    w[1] = quint16(deviceValue);
+    w[5] = quint16(mode);
+    w[6] = quint16(flag);
+    w[7] = quint16(rows(*mState));
+    w[8] = quint16((columnsHighByte << 8) | (columns(*mState) & 0xFF));
+    w[9] = layerOrderWord(*mState);
     w[10] = 0xBBBB;
     return frame(w);
 }
 
-QByteArray FakeBoxTcp::windowFrame(const FakeBoxTcpState &s, int window)
+QByteArray FakeBoxTcp::windowFrame(int window) const
 {
     QVector<quint16> w(53, 0);
     w[0] = 0xAAAA;
     w[1] = quint16(window);
-    const QMap<int, int> &values = s.windows[qBound(1, window, 4) - 1];
+    const QMap<int, quint16> &values = mState->windows[qBound(1, window, 4) - 1];
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         if (it.key() >= 1 && it.key() <= 0x32)
-            w[it.key() + 1] = quint16(it.value());
+            w[it.key() + 1] = it.value();
     w[52] = 0xBBBB;
     return frame(w);
 }
@@ -159,7 +141,7 @@ void FakeBoxTcp::onReadyRead()
         const QByteArray command = mPending.left(length - 1);
         Packet p;
         p.text = QString::fromLatin1(command.toHex());
-        p.crcOk = crc8(command) == quint8(mPending.at(length - 1));
+        p.crcOk = fakeBoxCrc8(command) == quint8(mPending.at(length - 1));
         p.ms = mClock.elapsed();
         mPending.remove(0, length);
         packets.append(p);
@@ -177,7 +159,7 @@ void FakeBoxTcp::answer(const QString &text)
         which = text.mid(2, 2).toInt(nullptr, 16);
     if (which < 0 || which > 4 || omitted.contains(which))
         return;
-    const QByteArray reply = which == 0 ? globalFrame(state) : windowFrame(state, which);
+    const QByteArray reply = which == 0 ? globalFrame() : windowFrame(which);
     if (joinFrames && mHeld.isEmpty()) {
         mHeld = reply;
         return;

@@ -9,32 +9,16 @@
 #include <QSet>
 #include <QStringList>
 
+#include "fakebox.h"
+
 class QTcpServer;
 class QTcpSocket;
-
-// What the stand-in box reports about the wall: the global values and, per
-// window, every state value by its state index (0x01 X .. 0x32 input
-// resolution code), the numbering both the TCP frames and the UDP records use.
-struct FakeBoxTcpState
-{
-    int deviceValue = 7;
-    int mode = 0;
-    int flag = 0;
-    int rows = 1;
-    int columns = 1;
-    int columnsHighByte = 0;       // the box may put something above the columns
-    int layers[4] = {1, 2, 3, 4};  // layer of window 1..4, 1 = front
-    QMap<int, int> windows[4];     // window 1..4: state index -> value
-
-    FakeBoxTcpState();
-    int &value(int window, int index) { return windows[window - 1][index]; }
-    quint16 layerOrderWord() const;
-};
 
 // The TCP side of the stand-in box. Listens on 10.77.0.2, takes the packets
 // the program sends apart (command bytes plus CRC-8), records them with the
 // time they arrived and answers the start-up queries: the global query with
-// one global frame, each window query with that window's frame.
+// one global frame, each window query with that window's frame, all built
+// from the same FakeBoxState the UDP side answers from.
 class FakeBoxTcp : public QObject
 {
     Q_OBJECT
@@ -45,7 +29,7 @@ public:
         qint64 ms = 0;      // arrival, since the box was made
     };
 
-    explicit FakeBoxTcp(QObject *parent = nullptr);
+    explicit FakeBoxTcp(FakeBoxState *state, QObject *parent = nullptr);
     ~FakeBoxTcp() override;
 
     // Not listening is how the box "does not accept": the connect is refused.
@@ -54,7 +38,12 @@ public:
     quint16 port() const;
     bool hasClient() const;
 
-    FakeBoxTcpState state;
+    // Global-frame values only the TCP road carries.
+    int deviceValue = 7;
+    int mode = 0;               // 0, 1, 2: one of three exclusive flags
+    int flag = 0;
+    int columnsHighByte = 0;    // the box may put something above the columns
+
     QSet<int> omitted;          // frames not answered: 0 global, 1..4 windows
     bool joinFrames = false;    // hold each answer and write it with the next one
 
@@ -64,10 +53,14 @@ public:
     QList<Packet> packets;
     QStringList texts() const;
 
+    QByteArray globalFrame() const;
+    QByteArray windowFrame(int window) const;     // window 1..4
     static QByteArray frame(const QVector<quint16> &words);
-    static QByteArray globalFrame(const FakeBoxTcpState &state);
-    static QByteArray windowFrame(const FakeBoxTcpState &state, int window);
-    static quint8 crc8(const QByteArray &bytes);
+    // Stacking of the model (global key 7, one digit per window) as the TCP
+    // frame's word: nibble 4 - layer holds twice the window's index.
+    static quint16 layerOrderWord(const FakeBoxState &state);
+    static int rows(const FakeBoxState &state);
+    static int columns(const FakeBoxState &state);
 
 signals:
     void packetReceived(const QString &text);
@@ -77,6 +70,7 @@ private:
     void onReadyRead();
     void answer(const QString &text);
 
+    FakeBoxState *mState;
     QTcpServer *mServer;
     QPointer<QTcpSocket> mClient;
     QByteArray mPending;        // bytes of a packet not complete yet
