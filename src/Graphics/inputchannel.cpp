@@ -142,15 +142,17 @@ void InputChannel::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
         painter->setPen(outlinePen(QColor(103, 227, 186), 10, Qt::DashLine));
         painter->setRenderHint(QPainter::Antialiasing, true);
         painter->drawRect(mRect);
-        const int x = static_cast<int>(mRect.x());
-        const int y = static_cast<int>(mRect.y());
-        const double w = mRect.width(), h = mRect.height();
+        // Corner strokes on whole pixels.
+        const double x = mRect.x(), y = mRect.y(), w = mRect.width(), h = mRect.height();
+        auto line = [painter](double x1, double y1, double x2, double y2) {
+            painter->drawLine(QLine(static_cast<int>(x1), static_cast<int>(y1),
+                                    static_cast<int>(x2), static_cast<int>(y2)));
+        };
         for (int d : {80, 65, 50, 35, 20}) {
-            auto t = [](double v) { return static_cast<int>(v); };
-            painter->drawLine(QLine(x, t(y + d), t(x + d), y));
-            painter->drawLine(QLine(t(x + w - d), y, t(x + w), t(y + d)));
-            painter->drawLine(QLine(x, t(y + h - d), t(x + d), t(y + h)));
-            painter->drawLine(QLine(t(x + w - d), t(y + h), t(x + w), t(y + h - d)));
+            line(x, y + d, x + d, y);
+            line(x + w - d, y, x + w, y + d);
+            line(x, y + h - d, x + d, y + h);
+            line(x + w - d, y + h, x + w, y + h - d);
         }
         painter->setRenderHint(QPainter::Antialiasing, false);
     } else {

@@ -56,16 +56,17 @@ void DialogAnswerer::poll()
             s.buttons << b->text();
     }
     seen.append(s);
-    if (mAnswer == Leave)
+    const Answer answer = mAnswerFor.value(s.className, mAnswer);
+    if (answer == Leave)
         return;
     QPointer<QWidget> guard(w);
     if (auto *box = qobject_cast<QMessageBox *>(w)) {
         QAbstractButton *target = nullptr;
         for (QAbstractButton *b : box->buttons()) {
             QMessageBox::ButtonRole role = box->buttonRole(b);
-            if (mAnswer == Accept && (role == QMessageBox::AcceptRole || role == QMessageBox::YesRole))
+            if (answer == Accept && (role == QMessageBox::AcceptRole || role == QMessageBox::YesRole))
                 target = b;
-            if (mAnswer == Reject && (role == QMessageBox::RejectRole || role == QMessageBox::NoRole))
+            if (answer == Reject && (role == QMessageBox::RejectRole || role == QMessageBox::NoRole))
                 target = b;
         }
         if (target) {
@@ -74,7 +75,7 @@ void DialogAnswerer::poll()
         }
     }
     if (auto *dlg = qobject_cast<QDialog *>(w)) {
-        if (mAnswer == Accept)
+        if (answer == Accept)
             dlg->accept();
         else
             dlg->reject();

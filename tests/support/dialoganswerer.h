@@ -1,6 +1,7 @@
 #ifndef DIALOGANSWERER_H
 #define DIALOGANSWERER_H
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -17,6 +18,8 @@ public:
     ~DialogAnswerer() override;
 
     void setAnswer(Answer answer) { mAnswer = answer; }
+    // Dialogs of this class get their own answer (Leave lets a busy box run out).
+    void setAnswerFor(const QString &className, Answer answer) { mAnswerFor[className] = answer; }
 
     struct Seen {
         QString className;
@@ -32,6 +35,7 @@ public:
 private:
     void poll();
     Answer mAnswer;
+    QHash<QString, Answer> mAnswerFor;
     QTimer mTimer;
     QList<QObject *> mHandled;
 };
