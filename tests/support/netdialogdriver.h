@@ -1,6 +1,7 @@
 #ifndef NETDIALOGDRIVER_H
 #define NETDIALOGDRIVER_H
 
+#include <QObject>
 #include <QString>
 
 class MainWindow;
