@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QRubberBand>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include "Graphics/transfercontroller.h"
 #include "Graphics/userview.h"
 #include "Graphics/worker.h"
+#include "link/devicecommand.h"
 #include "link/devicepacket.h"
 
 // Drives the wall view with real mouse and key events and reads what it
@@ -34,6 +36,13 @@ class TstUserView : public QObject
     QPoint at(qreal x, qreal y)
     {
         return mView->viewport()->mapTo(mView->window(), mView->mapFromScene(QPointF(x, y)));
+    }
+    // Geometry text of a window on a canvas whose device pixels are its own.
+    QString canvasGeometry(int i)
+    {
+        InputChannel *c = window(i);
+        return DeviceCommand::geometryCommand(i, int(c->x()), int(c->y()), int(c->mRect.width()),
+                                              int(c->mRect.height()));
     }
     void clearQueue()
     {
@@ -249,11 +258,7 @@ private slots:
         clock.start();
         QTest::qWait(6 * interval);
         const int periods = int(clock.elapsed() / interval);
-        const QString expected = QStringLiteral("e1%1%2%3%4")
-                  .arg(int(window(1)->x()), 4, 16, QChar('0'))
-                  .arg(int(window(1)->y()), 4, 16, QChar('0'))
-                  .arg(1920, 4, 16, QChar('0'))
-                  .arg(1080, 4, 16, QChar('0'));
+        const QString expected = canvasGeometry(1);
         // The ticker runs every 10 ms; the pacing lets one geometry through per interval.
         QVERIFY2(texts().size() >= qMax(2, periods / 2) && texts().size() <= periods + 1,
                  qPrintable(QStringLiteral("%1 texts in %2 periods").arg(texts().size()).arg(periods)));
@@ -271,15 +276,12 @@ private slots:
         const QPointF final = window(1)->pos();
         QVERIFY2(qAbs(final.x() - 1020) <= 5 && qAbs(final.y() - 400) <= 5,
                  qPrintable(QStringLiteral("%1,%2").arg(final.x()).arg(final.y())));
-        QCOMPARE(texts(), QStringList({QStringLiteral("e1%1%2%3%4")
-                                           .arg(int(final.x()), 4, 16, QChar('0'))
-                                           .arg(int(final.y()), 4, 16, QChar('0'))
-                                           .arg(1920, 4, 16, QChar('0'))
-                                           .arg(1080, 4, 16, QChar('0'))}));
+        QCOMPARE(texts(), QStringList({canvasGeometry(1)}));
 
         // A click that moves nothing queues nothing on release.
         clearQueue();
-        QTest::mouseClick(handle(), Qt::LeftButton, {}, at(final.x() + 500, final.y() + 500));
+        QTest::mouseClick(handle(), Qt::LeftButton, {}, at(2500, 1300));
+        QCOMPARE(mView->mCurrentChannelIndex, 1);
         QVERIFY(texts().isEmpty());
     }
 
@@ -420,6 +422,26 @@ private slots:
         QVERIFY(texts().isEmpty());
         QVERIFY(!mView->mFirstRowActions.at(0)->isChecked());
         QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        g_languageIndex = 3;   // no message in Spanish
+        {
+            DialogAnswerer answerer;
+            mView->mFirstRowActions.at(0)->trigger();
+            QTest::qWait(30);
+            QVERIFY(answerer.seen.isEmpty());
+        }
+        QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        QComboBox *rows = mMain->findChild<QComboBox *>(QStringLiteral("rowCbx"));
+        QVERIFY(rows);
+        {
+            const QSignalBlocker block(rows);
+            rows->setCurrentIndex(1);
+        }
+        mView->mFirstRowActions.at(0)->trigger();
+        mView->mFirstRowActions.at(1)->trigger();
+        QCOMPARE(texts(), QStringList({"04150001", "04150000"}));
+        QVERIFY(!window(3)->mFirstRowRotated);
+        QVERIFY(mView->mFirstRowActions.at(1)->isChecked());
+        clearQueue();
 
         // Solid colour refuses a new source with a warning.
         window(0)->mSolidColor = true;
@@ -610,7 +632,7 @@ private slots:
         QTest::mouseMove(handle(), win(origin + QPoint(half, 20)));
         QTest::mouseRelease(handle(), Qt::RightButton, {}, win(origin + QPoint(half, 20)));
         QCOMPARE(g_zoomStep, 50);
-        QCOMPARE(mView->transform().m11(), qreal(UserView::zoomScale(50)));
+        QCOMPARE(mView->transform().m11(), qreal(MainWindow::zoomScale(50)));
         QVERIFY(texts().isEmpty());
         QCOMPARE(mView->mCurrentChannelIndex, -1);
     }
@@ -640,7 +662,7 @@ private slots:
         };
         wheel(120, Qt::ControlModifier);
         QCOMPARE(g_zoomStep, 41);
-        QCOMPARE(mView->transform().m11(), qreal(UserView::zoomScale(41)));
+        QCOMPARE(mView->transform().m11(), qreal(MainWindow::zoomScale(41)));
         wheel(-120, Qt::ControlModifier);
         wheel(0, Qt::ControlModifier);
         wheel(120, Qt::ControlModifier | Qt::ShiftModifier);
@@ -692,8 +714,10 @@ private slots:
         connect(thread, &QThread::finished, thread, [&] { finished = true; }, Qt::DirectConnection);
         connect(view->mTransferController->mWorker, &QObject::destroyed, thread,
                 [&] { workerGone = true; }, Qt::DirectConnection);
-        QSignalSpy ticks(view->mTransferController->mWorker, &Worker::handleData);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 1000);
+        std::atomic<int> ticks{0};
+        connect(view->mTransferController->mWorker, &Worker::handleData, thread, [&] { ++ticks; },
+                Qt::DirectConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 1000);
         QVERIFY(thread->isRunning());
         delete view;
         QVERIFY(finished);

@@ -96,12 +96,6 @@ const QString &UserView::menuText(int row, int language)
     return table[row][(language >= 0 && language < 4) ? language : 0];
 }
 
-float UserView::zoomScale(int v)
-{
-    const double b = 0.009 * v;
-    return static_cast<float>((b * (b + 0.01) + 0.01) * (0.0148 * v) + 0.02);
-}
-
 QPointF UserView::cappedFactors(qreal width, qreal height)
 {
     const double wmax = std::min<double>(width, 3840);
@@ -645,7 +639,7 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 
 void UserView::handleData()
 {
-    if (!linkUp())
+    if (!linkUp() || !currentScene())
         return;
     const QList<InputChannel *> &channels = currentScene()->mChannels;
     for (int i = 0; i < channels.size(); ++i) {
@@ -1031,7 +1025,7 @@ void UserView::zoomToRubberBand()
 
 void UserView::applyZoomStep()
 {
-    const float s = zoomScale(g_zoomStep);
+    const float s = MainWindow::zoomScale(g_zoomStep);
     resetTransform();
     scale(s, s);
 }

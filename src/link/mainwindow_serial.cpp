@@ -257,6 +257,5 @@ void MainWindow::on_ptn_offLine_clicked()
     setOpenButtonTexts(this, linkTr("打开串口"));
     setCurrentWindowsMovable(true);
     postStatus(kStatusOffline);
-    const int language = languageColumn();
-    showStatusText(mStatusText[0][language] + mStatusText[kStatusOffline][language]);
+    showStatusText(statusLine(kStatusOffline));
 }
