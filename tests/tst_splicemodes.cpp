@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(scene()->layoutName(), QStringLiteral("2x3"));
         QVERIFY(!scene()->mLayoutLines.isEmpty());
         QCOMPARE(g_zoomStep, 51);
-        QCOMPARE(viewScale(), qreal(UserView::zoomScale(51)));
+        QCOMPARE(viewScale(), qreal(MainWindow::zoomScale(51)));
         QCOMPARE(mMain->mStoredRowIndex, 1);
         QCOMPARE(mMain->mStoredColumnIndex, 2);
         QVERIFY(!child<QPushButton>("selectSceneBtn")->isEnabled());
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(scene()->sceneRect(), QRectF(0, 0, 23040, 1080));
         QCOMPARE(scene()->layoutName(), QStringLiteral("1x12"));
         QCOMPARE(g_zoomStep, 21);
-        QCOMPARE(viewScale(), qreal(UserView::zoomScale(21)));
+        QCOMPARE(viewScale(), qreal(MainWindow::zoomScale(21)));
         QCOMPARE(answerer.texts(), QStringList({"拼接模式更新，请重新启动设备！"}));
     }
 
@@ -305,17 +305,17 @@ private slots:
 
     void zoomScaleSteps()
     {
-        QVERIFY(qAbs(UserView::zoomScale(51) - 0.19003) < 1e-5);
-        QVERIFY(qAbs(UserView::zoomScale(9) - 0.02231) < 1e-5);
-        QVERIFY(qAbs(UserView::zoomScale(67) - 0.39645) < 1e-5);
+        QVERIFY(qAbs(MainWindow::zoomScale(51) - 0.19003) < 1e-5);
+        QVERIFY(qAbs(MainWindow::zoomScale(9) - 0.02231) < 1e-5);
+        QVERIFY(qAbs(MainWindow::zoomScale(67) - 0.39645) < 1e-5);
 
         mMain->initLayoutZoomTable(2);
         mMain->applyLayoutZoom(0, 0);
         QCOMPARE(g_zoomStep, 67);
-        QCOMPARE(viewScale(), qreal(UserView::zoomScale(67)));
+        QCOMPARE(viewScale(), qreal(MainWindow::zoomScale(67)));
         mMain->applyLayoutZoom(17, 0);
         QCOMPARE(g_zoomStep, 9);
-        QCOMPARE(viewScale(), qreal(UserView::zoomScale(9)));
+        QCOMPARE(viewScale(), qreal(MainWindow::zoomScale(9)));
 
         // The full-screen tool goes back to the grid's zoom after any zoom.
         mMain->mZoomSlider->setValue(80);
@@ -323,7 +323,7 @@ private slots:
         chooseGrid(1, 12);
         QTest::mouseClick(mMain->mFullScreenButton, Qt::LeftButton);
         QCOMPARE(g_zoomStep, 21);
-        QCOMPARE(viewScale(), qreal(UserView::zoomScale(21)));
+        QCOMPARE(viewScale(), qreal(MainWindow::zoomScale(21)));
     }
 
     void unknownGridLeavesTheZoom()

@@ -210,7 +210,7 @@ void MainWindow::applyLayoutZoom(int rowIndex, int columnIndex)
     const int v = entry.value().toInt();
     g_zoomStep = v;
     UserView *view = ui->graphicsView;
-    const float f = UserView::zoomScale(v);
+    const float f = MainWindow::zoomScale(v);
     view->resetTransform();
     view->scale(f, f);
 }
