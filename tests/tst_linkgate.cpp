@@ -30,6 +30,13 @@ class TstLinkGate : public QObject
     bool enabled(const char *name) const { return ui<QWidget>(name)->isEnabled(); }
     ResolutionRatioScene *scene() const { return ui<UserView>("graphicsView")->mScenes.at(w->mCurrentSceneIndex); }
 
+    // Set-up and selection changes may queue commands of their own.
+    void clearQueue()
+    {
+        w->mSendPackets->clear();
+        w->mSendTexts->clear();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -129,6 +136,7 @@ private slots:
     void windowCommandsQueueTextAndPacket()
     {
         ui<QComboBox>("currentChannelCBox")->setCurrentIndex(1);
+        clearQueue();
         w->sendWindowCommand(255, 0x0B, 1024);
         w->sendWindowCommand(2, 0x2D, 4);
         QCOMPARE(*w->mSendTexts, QList<QString>({"010b0400", "022d0004"}));
@@ -138,6 +146,7 @@ private slots:
 
     void windowCommandsOutOfRangeAreRefused()
     {
+        clearQueue();
         w->sendWindowCommand(0, 0x0A, -1);
         w->sendWindowCommand(0, 0x0A, 0x10000);
         QVERIFY(w->mSendTexts->isEmpty());
@@ -148,6 +157,7 @@ private slots:
     {
         QPushButton *on = button("DHCPon");
         QPushButton *off = button("DHCPoff");
+        clearQueue();
         on->setEnabled(true);
         QTest::mouseClick(on, Qt::LeftButton);
         QVERIFY(!on->isEnabled());
@@ -175,6 +185,7 @@ private slots:
     {
         w->mSendTimer->setInterval(20);
         QSignalSpy log(w.get(), &MainWindow::readInfo);
+        clearQueue();
         w->sendCommand("08050000");
         w->sendCommand("08010001");
         w->sendCommand("08020001");

@@ -134,6 +134,8 @@ private slots:
         w->mDeviceIp = mBox.toString();
         w->mUdpSession = true;
         g_networkConnected = true;
+        w->mSendPackets->clear();
+        w->mSendTexts->clear();
         w->sendCommand("08050000");
         w->sendNextPacket();
         QVERIFY(box.waitForReadyRead(1000));

@@ -6,9 +6,11 @@
 #include "link/serialportmanager.h"
 #include "linktestsupport.h"
 #include "mainwindow.h"
+#include "networkdialog.h"
 #include "ptypair.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSerialPort>
@@ -101,6 +103,31 @@ private slots:
         QCOMPARE(port()->readBufferSize(), qint64(500));
     }
 
+    void networkDialogSerialGroup()
+    {
+        offerSerialPorts({"/dev/ttyTEST9", mPty->slavePath()});
+        w->showValidPort();
+        QComboBox *dialogList = formChild<QComboBox>(w->mNetworkDialog, "serialPortComboBox");
+        QPushButton *dialogOpen = formChild<QPushButton>(w->mNetworkDialog, "openButton");
+        QCOMPARE(dialogList->count(), 2);
+        QCOMPARE(dialogList->itemText(1), portList()->itemText(1));
+        // The port opened is the one chosen in the dialog's list.
+        dialogList->setCurrentIndex(1);
+        QTest::mouseClick(dialogOpen, Qt::LeftButton);
+        QVERIFY(port()->isOpen());
+        QVERIFY(mPty->slavePath().endsWith(port()->portName()));
+        QCOMPARE(dialogOpen->text(), QStringLiteral("关闭串口"));
+        QCOMPARE(openButton()->text(), QStringLiteral("关闭串口"));
+        QCOMPARE(w->mSendTimer->interval(), 110);
+        const QString line = QStringLiteral("连接状态: ") + mPty->slavePath() + QStringLiteral(" test pty 已连接");
+        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), line, 500);
+
+        QTest::mouseClick(dialogOpen, Qt::LeftButton);
+        QVERIFY(!port()->isOpen());
+        QCOMPARE(dialogOpen->text(), QStringLiteral("打开串口"));
+        QTRY_VERIFY_WITH_TIMEOUT(w->mStatusLabel->text().endsWith(QStringLiteral(" test pty 未连接")), 500);
+    }
+
     void queuedCommandsLeaveOnThePortOnePerTick()
     {
         openThePty();
@@ -108,6 +135,8 @@ private slots:
         connect(w.get(), &MainWindow::readInfo, this, [&log](const QString &line) { log << line; });
         QList<int> queueAtTick;
         connect(w->mSendTimer, &QTimer::timeout, this, [&]() { queueAtTick << w->mSendPackets->size(); });
+        w->mSendPackets->clear();
+        w->mSendTexts->clear();
         w->sendCommand("08050000");
         w->sendCommand("04140000");
         w->mSendTimer->start(15);
@@ -218,22 +247,23 @@ private slots:
     {
         offerSerialPorts({mDir.filePath("no-such-tty")});
         w->showValidPort();
-        DialogAnswerer answerer;
-        openButton()->click();
-        QVERIFY(!port()->isOpen());
-        QVERIFY(!g_serialConnected);
-        QCOMPARE(g_serialPortOpen, 0);
-        QCOMPARE(g_pendingStatusCode, 15);
-        QCOMPARE(answerer.texts(),
-                 QStringList({QStringLiteral("当前串口号无法打开！请检查后重新打开！\n1、USB串口松了\n2、是否被其他的程序占用\n")}));
-        QCOMPARE(answerer.seen.first().buttons, QStringList({QStringLiteral("确定")}));
-
+        {
+            DialogAnswerer answerer;
+            openButton()->click();
+            QVERIFY(!port()->isOpen());
+            QVERIFY(!g_serialConnected);
+            QCOMPARE(g_serialPortOpen, 0);
+            QCOMPARE(g_pendingStatusCode, 15);
+            QCOMPARE(answerer.texts(), QStringList({QStringLiteral(
+                                           "当前串口号无法打开！请检查后重新打开！\n1、USB串口松了\n2、是否被其他的程序占用\n")}));
+            QCOMPARE(answerer.seen.first().buttons, QStringList({QStringLiteral("确定")}));
+        }
         g_languageIndex = 1;
-        DialogAnswerer english;   // a new box may reuse the old one's address
+        DialogAnswerer english;
         openButton()->click();
         QCOMPARE(english.texts(), QStringList({QStringLiteral(
-                                       "The current serial number cannot be opened! Please check and reopen! \n"
-                                       "1.USB serial port loose \n2.Whether it is occupied  by other programs\n")}));
+                                      "The current serial number cannot be opened! Please check and reopen! \n"
+                                      "1.USB serial port loose \n2.Whether it is occupied  by other programs\n")}));
     }
 
     void languageComesFromTheSettingsFile()
@@ -257,9 +287,10 @@ private slots:
         QCOMPARE(g_serialPortOpen, 0);
         QVERIFY(editingEnabled());
         QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
-        // a command queued now is dropped: nothing reaches the port
+        // commands queued now are dropped: nothing reaches the port
         w->sendCommand("08050000");
-        w->sendNextPacket();
+        while (!w->mSendPackets->isEmpty())
+            w->sendNextPacket();
         QVERIFY(mPty->readAvailable(30).isEmpty());
     }
 
