@@ -20,6 +20,9 @@ class QPushButton;
 class QColorDialog;
 class QKeyEvent;
 class QSlider;
+class QLineEdit;
+struct InputSourceValues;
+class QRectF;
 class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
@@ -28,6 +31,8 @@ class MyFrame;
 class MySlider;
 class InputChannel;
 class ResolutionRatioScene;
+struct GlobalStatus;
+struct WindowStatus;
 
 namespace Ui { class MainWindow; }
 
@@ -84,6 +89,8 @@ public:
     bool checkConnected();
     void enableControls();
     void disableControls();
+    void setEditingControlsEnabled(bool enabled);
+    void setCurrentWindowsMovable(bool movable); // the four windows of the shown canvas
     void onConnectTimeout();
     void onTcpConnected();
     void onUdpConnected();
@@ -92,14 +99,23 @@ public:
     void onServerDisconnected();
     void onTcpReadyRead();
     void parsingLowerComputerStatusByTcp(const QByteArray &hexText);
+    void applyGlobalStatus(const GlobalStatus &status);
+    void applyWindowStatus(const WindowStatus &status);
     void connectDevice(bool dhcp);
+    // The UDP read of the whole device state shared by connect and refresh.
+    bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);
+    void applyGlobalReply();
+    void applyWindowReply(int window, const QMap<int, QString> &reply);
+    void fillDeviceTableRow(const QByteArray &datagram);
+    void fileStatusRecords(const QByteArray &datagram);
 
     // ---- panels, modes and presets (preset/) ----
     void initLayoutZoomTable(int k);
     void initInputSources();
     void loadInputSourceCaptions();
     void onInputSourceDropped(InputSourceButton *button, int inputSourceIndex, QPoint pos);
-    void openWindowAt(int inputSourceIndex, QPointF scenePos);
+    void openWindowAt(InputSourceButton *button, int source, QPoint globalPos);
+    void assignInputSource(int index, InputSourceButton *button, int source);
     void initAttributeControls();
     void hideUnsupportedControls();
     int positionScale();
@@ -111,6 +127,30 @@ public:
     void onSceneRightMenuInfo();
     void onWindowLevelChanged(int index);
     void sendImageParameter(int index, int value);
+    // selected-window panel (preset/mainwindow_panel.cpp)
+    InputChannel *panelWindow(int index) const;     // window of the current canvas
+    InputChannel *selectedWindow() const;
+    int selectedIndex() const;
+    ResolutionRatioScene *panelScene() const;
+    QPair<int, int> wallGrid() const;               // rows, columns
+    QPair<float, float> panelRatios(const QRectF &sceneRect) const;
+    QVector<QPair<QSlider *, QLineEdit *>> pictureControls() const;
+    void onPosXEdited();
+    void onWidthEdited();
+    void onPosYOrHeightEdited(bool height);
+    void onCropEdited(int code);
+    void onColorEdited(int code);
+    void onShowWindowChanged(int state);
+    void onAudioChanged(int state);
+    void onFreezeChanged(int state);
+    void enableFrozenWindowControls();
+    void onSolidColorChanged(int state);
+    void onFlagBoxChanged(bool InputSourceValues::*flag, int code, int state);
+    void onDeinterlaceChanged(int state);
+    void onPullDownChanged(int code, int state);
+    void onImageSliderValueChanged(int index, int value);
+    void onImageEditFinished(int index);
+    void onImageSliderReleased(int index);
     void updateWallScene();
     void applyLayoutZoom(int rowIndex, int columnIndex);
     void applyLayoutZoomFromUi();

@@ -9,15 +9,9 @@
 #include <algorithm>
 
 #include "globals.h"
+#include "sceneclamp.h"
 
 namespace {
-
-// Unlike qBound/std::clamp this is defined when lo > hi (a window larger than
-// its canvas): the lower bound wins.
-double boundTolerant(double lo, double value, double hi)
-{
-    return std::max(lo, std::min(value, hi));
-}
 
 bool linkOrOffline()
 {
@@ -142,15 +136,17 @@ void InputChannel::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
         painter->setPen(outlinePen(QColor(103, 227, 186), 10, Qt::DashLine));
         painter->setRenderHint(QPainter::Antialiasing, true);
         painter->drawRect(mRect);
-        const int x = static_cast<int>(mRect.x());
-        const int y = static_cast<int>(mRect.y());
-        const double w = mRect.width(), h = mRect.height();
+        // Corner strokes on whole pixels.
+        const double x = mRect.x(), y = mRect.y(), w = mRect.width(), h = mRect.height();
+        auto line = [painter](double x1, double y1, double x2, double y2) {
+            painter->drawLine(QLine(static_cast<int>(x1), static_cast<int>(y1),
+                                    static_cast<int>(x2), static_cast<int>(y2)));
+        };
         for (int d : {80, 65, 50, 35, 20}) {
-            auto t = [](double v) { return static_cast<int>(v); };
-            painter->drawLine(QLine(x, t(y + d), t(x + d), y));
-            painter->drawLine(QLine(t(x + w - d), y, t(x + w), t(y + d)));
-            painter->drawLine(QLine(x, t(y + h - d), t(x + d), t(y + h)));
-            painter->drawLine(QLine(t(x + w - d), t(y + h), t(x + w), t(y + h - d)));
+            line(x, y + d, x + d, y);
+            line(x + w - d, y, x + w, y + d);
+            line(x, y + h - d, x + d, y + h);
+            line(x + w - d, y + h, x + w, y + h - d);
         }
         painter->setRenderHint(QPainter::Antialiasing, false);
     } else {
@@ -233,7 +229,10 @@ void InputChannel::mousePressEvent(QGraphicsSceneMouseEvent *event)
         scene()->clearSelection();
 
     if (event->button() == Qt::RightButton) {
-        QGraphicsItem::mousePressEvent(event);   // selects the window
+        // Selects the window for the context menu; no edit starts. The item's
+        // own press handling selects on the left button only.
+        QGraphicsItem::mousePressEvent(event);
+        setSelected(true);
         return;
     }
     if (event->button() == Qt::LeftButton) {
@@ -332,14 +331,8 @@ void InputChannel::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 QVariant InputChannel::itemChange(GraphicsItemChange change, const QVariant &value)
 {
     if (change == ItemPositionChange && scene()) {
-        const QRectF canvas = scene()->sceneRect();
-        const double left = static_cast<int>(canvas.left() - mRect.x());
-        const double top = static_cast<int>(canvas.top() - mRect.y());
-        const double width = static_cast<int>(canvas.width() - mRect.width());
-        const double height = static_cast<int>(canvas.height() - mRect.height());
         const QPointF wanted = value.toPointF();
-        const QPointF allowed(boundTolerant(left, wanted.x(), left + width),
-                              boundTolerant(top, wanted.y(), top + height));
+        const QPointF allowed = clampToScene(scene()->sceneRect(), mRect, wanted);
         if (allowed != wanted)
             return allowed;
         return value;

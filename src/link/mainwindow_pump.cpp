@@ -1,7 +1,91 @@
+// Send queue pump, link timers and the sockets' set-up.
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::initTimers() {}
-void MainWindow::onSendTimer() {}
-void MainWindow::sendNextPacket() {}
-void MainWindow::initNetwork() {}
-bool MainWindow::bindUdpSocket(const QHostAddress &) { return false; }
+#include "globals.h"
+#include "link/networkportmanager.h"
+#include "link/serialportmanager.h"
+
+#include <QSerialPort>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+
+namespace {
+constexpr quint16 kDevicePort = 23;
+constexpr quint16 kDhcpDevicePort = 68;
+constexpr quint16 kLocalUdpPort = 1400;
+} // namespace
+
+void MainWindow::initTimers()
+{
+    mSerialHandshakeTimer = new QTimer(this);
+    mConnectTimer = new QTimer(this);
+    connect(mConnectTimer, &QTimer::timeout, this, &MainWindow::onConnectTimeout);
+}
+
+void MainWindow::onSendTimer()
+{
+    if (!mSendPackets->isEmpty())
+        sendNextPacket();
+}
+
+// One entry per tick, on the road the link flags choose at this moment.
+void MainWindow::sendNextPacket()
+{
+    if (mSendPackets->isEmpty())
+        return;
+    const QByteArray packet = mSendPackets->takeFirst();
+    const QString text = mSendTexts->isEmpty() ? QString() : mSendTexts->takeFirst();
+
+    if (!g_networkConnected) {
+        if (!g_serialConnected)
+            return;
+        if (QSerialPort *port = SerialPortManager::getInstance()->serialPort())
+            port->write(packet);
+        emit readInfo(QStringLiteral("MainWindow::send(SerialPort)\uFF1A ") + text);
+        return;
+    }
+
+    NetworkPortManager *holder = NetworkPortManager::getInstance();
+    if (mUdpSession) {
+        const bool dhcp = holder->mDhcpMode;
+        if (mUdpSocket)
+            mUdpSocket->writeDatagram(packet, QHostAddress(mDeviceIp), dhcp ? kDhcpDevicePort : kDevicePort);
+        emit readInfo((dhcp ? QStringLiteral("MainWindow::send(DHCP)\uFF1A ") : QStringLiteral("MainWindow::send(UDP)\uFF1A "))
+                      + text);
+        return;
+    }
+
+    if (QTcpSocket *socket = holder->tcpSocket())
+        socket->write(packet);
+    emit readInfo(QStringLiteral("MainWindow::send(TCP)\uFF1A ") + text);
+}
+
+void MainWindow::initNetwork()
+{
+    NetworkPortManager *holder = NetworkPortManager::getInstance();
+    holder->init();
+    mTcpSocket = holder->tcpSocket();
+    mUdpSocket = holder->udpSocket();
+
+    // Kept only in two hidden fields; the TCP connect uses the dialog's address.
+    ui->IP->setText(QStringLiteral("192.168.1.192"));
+    ui->port->setText(QStringLiteral("23"));
+
+    connect(mTcpSocket, &QTcpSocket::readyRead, this, &MainWindow::onTcpReadyRead);
+    connect(mUdpSocket, SIGNAL(readyRead()), this, SLOT(parsingLowerComputerStatusByUdp()));
+    connect(mTcpSocket, &QTcpSocket::disconnected, this, &MainWindow::onServerDisconnected);
+    connect(mUdpSocket, &QUdpSocket::connected, this, &MainWindow::onUdpConnected);
+    connect(mTcpSocket, &QTcpSocket::connected, this, &MainWindow::onTcpConnected);
+}
+
+bool MainWindow::bindUdpSocket(const QHostAddress &local)
+{
+    if (!mUdpSocket)
+        return false;
+    if (mUdpSocket->localAddress() == local)
+        return true;
+    mUdpSocket->close();
+    return mUdpSocket->bind(local, kLocalUdpPort);
+}

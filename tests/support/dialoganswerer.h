@@ -26,6 +26,7 @@ public:
     // A different answer for dialogs of one class, e.g. ("WaitingWidget", Leave)
     // lets busy boxes run their time while message boxes are still answered.
     void setClassAnswer(const QString &className, Answer answer) { mClassAnswers.insert(className, answer); }
+    void setAnswerFor(const QString &className, Answer answer) { setClassAnswer(className, answer); }
 
     struct Seen {
         QString className;

@@ -1,0 +1,42 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>MainWindowLink</name>
+    <message>
+        <source>打开成功</source>
+        <translation>打开成功</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>打开串口</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>关闭串口</translation>
+    </message>
+    <message>
+        <source>连接中</source>
+        <translation>连接中</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>无有效串口设备！</source>
+        <translation>无有效串口设备！</translation>
+    </message>
+    <message>
+        <source>请先建立连接！</source>
+        <translation>请先建立连接！</translation>
+    </message>
+</context>
+<context>
+    <name>CommunicationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+</TS>
