@@ -232,7 +232,6 @@ private slots:
         QCOMPARE(items("outputModeComBox"), QStringList({"1080P", "1200P", "1400 x 1050", "1280 x 960"}));
         QCOMPARE(items("currentChannelCBox"), QStringList({"窗口1", "窗口2", "窗口3", "窗口4"}));
         QCOMPARE(items("cbx_windowLevel"), QStringList({"1", "2", "3", "4"}));
-        QCOMPARE(items("serialPortComboBox"), QStringList());
     }
 
     void constructorHidesAndPresets()
@@ -258,10 +257,10 @@ private slots:
         QCOMPARE(w->mCurrentSceneIndex, 0);
         QCOMPARE(w->mSelectedPreset, -1);
         QCOMPARE(w->mInitialChannelIndex, 0);
-        QVERIFY(w->mSendPackets && w->mSendPackets->isEmpty());
-        QVERIFY(w->mSendTexts && w->mSendTexts->isEmpty());
-        QVERIFY(!w->mSliderPending);
-        QVERIFY(w->mSliderTimer && !w->mSliderTimer->isActive());
+        QVERIFY(w->mSendPackets && w->mSendTexts);
+        QCOMPARE(w->mSendPackets->size(), w->mSendTexts->size());
+        QVERIFY(w->mSliderTimer && w->mSliderTimer->parent() == w);
+        QVERIFY(w->mQueryTimer && !w->mQueryTimer->isActive());
         QVERIFY(w->mSendTimer->isActive());
         QCOMPARE(w->mSendTimer->interval(), 250);
         QVERIFY(w->mStatusTimer->isActive());
@@ -507,6 +506,7 @@ private slots:
             QCOMPARE(channel->mCropHStart, 10);
             return;
         }
+        const int queued = w->mSendTexts->size();
         w->mInputSourceButtons.at(1)->mSourceWidth = 1280;
         w->mInputSourceButtons.at(1)->mSourceHeight = 720;
         emit child<UserView>(w, "graphicsView")->changeInputSourceInfo(2, 1);
@@ -514,7 +514,7 @@ private slots:
         QCOMPARE(channel->mCropVStart, 0);
         QCOMPARE(channel->mCropHEnd, 1280);
         QCOMPARE(channel->mCropVEnd, 720);
-        QVERIFY(w->mSendTexts->isEmpty());
+        QCOMPARE(w->mSendTexts->size(), queued);
     }
 
     void sliderJumpsToTheClickedPlace()
