@@ -1,11 +1,375 @@
+// TCP link: connect and disconnect, the start-up read with its query stepper,
+// and the status frames the box answers with.
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::on_connect_clicked() {}
-void MainWindow::onConnectTimeout() {}
-void MainWindow::onTcpConnected() {}
-void MainWindow::onUdpConnected() {}
-void MainWindow::onStartupQueryTimeout() {}
-void MainWindow::checkFirstRead() {}
-void MainWindow::onServerDisconnected() {}
-void MainWindow::onTcpReadyRead() {}
-void MainWindow::parsingLowerComputerStatusByTcp(const QByteArray &) {}
+#include "globals.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
+#include "link/linktr.h"
+#include "link/networkportmanager.h"
+#include "link/routetable.h"
+#include "link/statusframe.h"
+#include "maincontent/mymessagebox.h"
+#include "maincontent/waitingwidget.h"
+#include "networkdialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHostAddress>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+constexpr int kStatusNotConnected = 1;
+constexpr int kStatusConnected = 2;
+constexpr int kStatusConnecting = 8;
+constexpr int kConnectTimeoutMs = 1500;
+constexpr int kQueryIntervalMs = 600;
+constexpr int kReadWaitMs = 5000;
+constexpr int kLastQueryStep = 5;
+constexpr int kDeviceWidth = 3840;    // the box's own output space
+constexpr int kDeviceHeight = 2160;
+constexpr int kResolutionCodes = 39;
+
+// Posts the code for the status timer and shows its line at once.
+void setLinkStatus(MainWindow *window, int code)
+{
+    g_pendingStatusCode = code;
+    g_statusMessagePending = true;
+    const int language = languageColumn();
+    window->showStatusText(window->mStatusText[0][language] + window->mStatusText[code][language]);
+}
+
+ResolutionRatioScene *currentScene(MainWindow *window)
+{
+    UserView *view = window->ui->graphicsView;
+    return view ? view->mScenes.value(window->mCurrentSceneIndex) : nullptr;
+}
+
+QString queryText(int step)
+{
+    const auto hex = [](int value, int width) { return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')); };
+    if (step == 0)
+        return hex(8, 2) + hex(5, 2) + hex(0, 4);
+    if (step >= 1 && step <= 4)
+        return hex(8, 2) + hex(step, 2) + hex(1, 4);
+    if (step == kLastQueryStep)
+        return hex(255, 2) + hex(255, 2) + hex(65535, 4);
+    return QString();
+}
+
+// The three exclusive mode flags and the fourth flag the first window keeps.
+void applyGlobalFlags(InputChannel *first, const GlobalStatus &g)
+{
+    if (!first)
+        return;
+    if (g.mode >= 0 && g.mode <= 2) {
+        first->mAudioAllOutputs = g.mode == 0;
+        first->mAudioOutput1Only = g.mode == 1;
+        first->mAudioOff = g.mode == 2;
+    }
+    first->mVideoGen = g.flag;
+}
+
+void applyPictureValues(InputChannel *ch, const WindowStatus &w)
+{
+    ch->mCropHStart = w.cropHStart;
+    ch->mCropVStart = w.cropVStart;
+    ch->mCropHEnd = w.cropHEnd;
+    ch->mCropVEnd = w.cropVEnd;
+    ch->mContrast = w.contrast;
+    ch->mLuminance = w.luminance;
+    ch->mHSharpness = w.hSharpness;
+    ch->mVSharpness = w.vSharpness;
+    ch->mSaturation = w.saturation;
+    ch->mHue = w.hue;
+    ch->mColorTemperature = w.colorTemperature;
+    ch->mDeGamma = w.deGamma;
+    ch->mPanelGamma = w.panelGamma;
+    ch->mHMirror = w.hMirror;
+    ch->mVMirror = w.vMirror;
+    ch->mHFiltration = w.hFiltration;
+    ch->mVFiltration = w.vFiltration;
+    ch->mShadow = w.shadow;
+    ch->mBlock = w.block;
+    ch->mNoise = w.noise;
+    ch->mHair = w.hair;
+    ch->mDeinterlace = w.deinterlace;
+    ch->mPullDown22 = w.pullDown22;
+    ch->mPullDown22Timer = w.pullDown22Timer;
+    ch->mPullDown23 = w.pullDown23;
+    ch->mPullDown23Timer = w.pullDown23Timer;
+    ch->mSensitivity = w.sensitivity;
+    ch->mDiagonal = w.diagonal;
+    ch->m24PSF = w.psf24;
+    ch->mBlueCorrection = w.blueCorrection;
+    ch->mGreenCorrection = w.greenCorrection;
+    ch->mSkinCorrection = w.skinCorrection;
+    if (w.solidColor) {
+        ch->mRed = w.red;
+        ch->mGreen = w.green;
+        ch->mBlue = w.blue;
+    }
+    ch->mSolidRed = w.red;
+    ch->mSolidGreen = w.green;
+    ch->mSolidBlue = w.blue;
+    ch->mSolidColor = w.solidColor;
+    ch->mFreeze = w.freeze;
+    ch->mAudio = w.audio;
+    ch->mInputSourceIndex = w.source;
+    ch->mInputSourceID = w.reportedSource;
+}
+
+void applyRotation(InputChannel *ch, int angle)
+{
+    if (angle < 0)
+        return;
+    ch->mRotation = angle;
+    ch->mRotate0 = angle == 0;
+    ch->mRotate90 = angle == 90;
+    ch->mRotate180 = angle == 180;
+    ch->mRotate270 = angle == 270;
+}
+} // namespace
+
+void MainWindow::on_connect_clicked()
+{
+    g_offlineMode = false;
+    if (!g_serialConnected && !g_networkConnected)
+        setCurrentWindowsMovable(false);
+    mReadOk = false;
+
+    // Without a single IPv4 address on this PC there is nothing to connect from.
+    if (RouteTable::ipv4Addresses(RouteTable::text()).isEmpty()) {
+        MyMessageBox::error(this, linkTr("错误"), linkTr("请设置正确IP地址！"));
+        return;
+    }
+
+    if (g_networkConnected) {
+        if (!g_serialConnected)
+            disableControls();
+        // Cleared before the close, so the disconnect handler knows the user asked.
+        g_networkConnected = false;
+        mUdpSession = false;
+        NetworkPortManager::getInstance()->mUdpSession = false;
+        ui->connect->setText(linkTr("连接服务器"));
+        setLinkStatus(this, kStatusNotConnected);
+        mTcpSocket->close();
+        return;
+    }
+
+    const QString ip = mNetworkDialog ? mNetworkDialog->mIp : QString();
+    bool ok = false;
+    quint16 port = mNetworkDialog ? mNetworkDialog->mPort.toUShort(&ok, 10) : 0;
+    if (!ok)
+        port = 0;
+    // Commands go to this socket from now on, not to a UDP device.
+    mUdpSession = false;
+    NetworkPortManager::getInstance()->mUdpSession = false;
+    if (mTcpSocket->state() != QAbstractSocket::UnconnectedState)
+        mTcpSocket->abort();
+    mTcpSocket->connectToHost(QHostAddress(ip), port, QIODevice::ReadWrite);
+    ui->connect->setText(linkTr("连接中") + QStringLiteral("..."));
+    setLinkStatus(this, kStatusConnecting);
+    mConnectTimer->setInterval(kConnectTimeoutMs);
+    mConnectTimer->start();
+}
+
+void MainWindow::onConnectTimeout()
+{
+    mConnectTimer->stop();
+    g_networkConnected = false;
+    mTcpSocket->abort();
+    ui->connect->setText(linkTr("连接服务器"));
+    setLinkStatus(this, kStatusNotConnected);
+
+    QMessageBox box;
+    box.setText(g_languageIndex == 0
+                    ? linkTr("连接失败！请检查后重新连接！\n1、网口松了\n2、网络配置错误\n3、是否被其他的程序占用\n")
+                    : linkTr("Connection failed! Please check and reconnect! \n1.Network interface loose \n"
+                             "2.Network configuration error\n3.Whether it is occupied  by other programs\n"));
+    QPushButton *ok = box.addButton(linkTr("确定"), QMessageBox::ActionRole);
+    ok->setFixedSize(50, 28);
+    box.exec();
+}
+
+void MainWindow::onTcpConnected()
+{
+    enableControls();
+    setCurrentWindowsMovable(true);
+    mSerialHandshakeTimer->stop();
+    mConnectTimer->stop();
+    g_networkConnected = true;
+    mUdpSession = false;
+    ui->connect->setText(linkTr("断开连接"));
+    setLinkStatus(this, kStatusConnected);
+
+    mQueryStep = 0;
+    mQueryTimer->setInterval(kQueryIntervalMs);
+    mQueryTimer->start();
+    // The stepper, the pump and the frame parser all run inside this wait.
+    WaitingWidget waiting(linkTr("waiting"), kReadWaitMs, 0);
+    waiting.exec();
+    QTimer::singleShot(1, this, &MainWindow::checkFirstRead);
+}
+
+// The UDP socket is only ever bound, never connected; kept alike all the same.
+void MainWindow::onUdpConnected()
+{
+    onTcpConnected();
+}
+
+void MainWindow::onStartupQueryTimeout()
+{
+    mQueryTimer->stop();
+    const QString text = queryText(mQueryStep);
+    if (text.isEmpty())
+        return;
+    sendCommand(text);
+    if (mQueryStep < kLastQueryStep) {
+        ++mQueryStep;
+        mQueryTimer->setInterval(kQueryIntervalMs);
+        mQueryTimer->start();
+    }
+}
+
+void MainWindow::checkFirstRead()
+{
+    if (!mReadOk) {
+        // One more pass through the queries; a failed read keeps the link.
+        mQueryStep = 0;
+        mQueryTimer->setInterval(kQueryIntervalMs);
+        mQueryTimer->start();
+        WaitingWidget waiting(linkTr("正在重新读取...(1/1)"), kReadWaitMs, 0);
+        waiting.exec();
+    }
+    if (mReadOk)
+        MyMessageBox::information(this, linkTr("消息"), linkTr("读取成功！"));
+    else
+        MyMessageBox::error(this, linkTr("错误"), linkTr("读取失败！"));
+}
+
+void MainWindow::onServerDisconnected()
+{
+    if (!g_serialConnected)
+        disableControls();
+    setCurrentWindowsMovable(false);
+    // Still set means the box or the network closed the link, not the user.
+    if (g_networkConnected)
+        MyMessageBox::error(this, linkTr("连接错误"), linkTr("连接已断开，请检查网络连接"));
+    mTcpSocket->close();
+    g_networkConnected = false;
+    ui->connect->setText(linkTr("连接服务器"));
+    setLinkStatus(this, kStatusNotConnected);
+}
+
+void MainWindow::onTcpReadyRead()
+{
+    parsingLowerComputerStatusByTcp(mTcpSocket->readAll().toHex());
+}
+
+void MainWindow::parsingLowerComputerStatusByTcp(const QByteArray &hexText)
+{
+    const StatusFrameRead read = parseStatusFrame(hexText);
+    if (read.kind == StatusFrameRead::Global)
+        applyGlobalStatus(read.global);
+    else if (read.kind == StatusFrameRead::Window)
+        applyWindowStatus(read.window);
+}
+
+void MainWindow::applyGlobalStatus(const GlobalStatus &g)
+{
+    g_channelFrameCount = 0;
+    emit readInfo(QStringLiteral("MainWindow::read： "));
+    emit readInfo(QStringLiteral("全局设置- ") + QString::number(g.deviceValue));
+
+    ResolutionRatioScene *scene = currentScene(this);
+    // A grid the lists cannot show is ignored and the current one stays.
+    const bool gridFits = g.gridValid() && g.rows <= ui->rowCbx->count() && g.columns <= ui->columnCbx->count();
+    if (gridFits) {
+        ui->rowCbx->setCurrentIndex(g.rows - 1);
+        ui->columnCbx->setCurrentIndex(g.columns - 1);
+        updateWallScene();
+        if (scene)
+            scene->setLayout(ui->rowCbx->currentText() + QStringLiteral("x") + ui->columnCbx->currentText());
+        applyLayoutZoom(ui->rowCbx->currentIndex(), ui->columnCbx->currentIndex());
+    }
+    if (!scene)
+        return;
+    // After the rebuild above, which puts every window back to its defaults.
+    applyGlobalFlags(scene->mChannels.value(0), g);
+    for (int i = 0; i < scene->mChannels.size() && i < 4; ++i) {
+        const int layer = g.layerOfWindow(i);
+        if (layer > 0) {
+            scene->mChannels.at(i)->mLayer = layer;
+            scene->mChannels.at(i)->setZValue(5 - layer);
+        }
+    }
+}
+
+void MainWindow::applyWindowStatus(const WindowStatus &w)
+{
+    const int c = w.channel;
+    ++g_channelFrameCount;
+    if (c == 4 && g_channelFrameCount == 4)
+        mReadOk = true;
+
+    ResolutionRatioScene *scene = currentScene(this);
+    InputChannel *ch = scene ? scene->mChannels.value(c - 1) : nullptr;
+    if (!ch)
+        return;
+
+    emit readInfo(QStringLiteral("通道： ") + QString::number(c)
+                  + QStringLiteral("   数据头正确！  数据尾正确！  数据长度正确！"));
+
+    // A canvas wider or taller than the box's 3840 x 2160 stretches the box's
+    // space over itself; an empty canvas keeps the window where it is.
+    const QRectF canvas = scene->sceneRect();
+    if (canvas.width() > 0 && canvas.height() > 0) {
+        const float rx = float(qMin(canvas.width(), double(kDeviceWidth)) / canvas.width());
+        const float ry = float(qMin(canvas.height(), double(kDeviceHeight)) / canvas.height());
+        ch->setRect(QRectF(0, 0, w.width / rx, w.height / ry));
+        ch->setPos(w.x / rx, w.y / ry);
+    }
+
+    applyPictureValues(ch, w);
+
+    QAction *openAction = ui->graphicsView ? ui->graphicsView->mOpenWindowActions.value(c - 1) : nullptr;
+    if (w.open)
+        ch->openChannel();
+    else
+        ch->closeChannel();
+    if (openAction)
+        openAction->setVisible(!w.open);
+
+    applyRotation(ch, w.rotation);
+
+    if (w.source >= 0 && w.source < 4) {
+        InputSourceButton *button = mInputSourceButtons.value(w.source);
+        int width = kDeviceWidth;
+        int height = kDeviceHeight;
+        if (w.resolutionCode < kResolutionCodes && w.resolutionCode < mInputResolutions.size()) {
+            width = mInputResolutions.at(w.resolutionCode).width();
+            height = mInputResolutions.at(w.resolutionCode).height();
+            emit readInfo(linkTr("窗口%1，输入源%2分辨率(%3,%4)").arg(c).arg(w.source).arg(width).arg(height));
+        } else {
+            emit readInfo(linkTr("窗口%1，输入源%2-无信号，使用默认分辨率(%3x%4)").arg(c).arg(w.source).arg(width).arg(height));
+        }
+        if (button) {
+            button->mSourceWidth = width;
+            button->mSourceHeight = height;
+        }
+        ch->mCropHEnd = w.cropHEnd != 0 ? w.cropHEnd : width;
+        ch->mCropVEnd = w.cropVEnd != 0 ? w.cropVEnd : height;
+        emit readInfo(linkTr("MainWindow::send： %1").arg(w.resolutionCode));
+    }
+
+    if (ui->graphicsView)
+        ui->graphicsView->viewport()->update();
+    changeUIBaseSelectChannel(ui->currentChannelCBox->currentIndex() + 1);
+}

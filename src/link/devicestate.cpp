@@ -1,0 +1,100 @@
+#include "devicestate.h"
+
+#include <QStringList>
+
+int versionTypeFromText(const QString &version)
+{
+    const QStringList parts = version.split(QLatin1Char('.'));
+    if (parts.size() < 3)
+        return 0;
+    const int n = parts.at(1).toInt() * 100 + parts.at(2).toInt();
+    if (n <= 401)
+        return 1;
+    if (n <= 403)
+        return 0;
+    if (n == 404)
+        return 2;
+    if (n <= 407)
+        return 3;
+    if (n <= 409)
+        return 4;
+    return 5;
+}
+
+const ReplyMap *voteReplyMaps(const ReplyMap &a, const ReplyMap &b, const ReplyMap &c)
+{
+    if (a.isEmpty() || b.isEmpty() || c.isEmpty())
+        return nullptr;
+    if (a == b || a == c)
+        return &a;
+    if (b == c)
+        return &b;
+    return nullptr;
+}
+
+int replyValue(const ReplyMap &map, int key, int base)
+{
+    return map.value(key).toInt(nullptr, base);
+}
+
+DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double height, int rows, int cols)
+{
+    DeviceGeometry g{x, y, width, height};
+    if (rows == 1 && cols != 1) {
+        double f = 1.0;
+        if (cols == 7)
+            f = 120.0 / 119.0;
+        else if (cols == 9 || cols == 11)
+            f = 40.0 / 39.0;
+        const float divisor = 2 / static_cast<float>(cols);
+        g.width = width / divisor * f;
+        g.height = height * f;
+        g.x = x / divisor * f;
+        g.y = y * f;
+    } else if (cols == 1 && rows != 1) {
+        g.height = height * rows / 2;
+        g.y = y * rows / 2;
+    }
+    return g;
+}
+
+int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees)
+{
+    switch (code) {
+    case 0:
+        return (hMirror == 1 && vMirror == 1) ? 180 : 0;
+    case 1:
+        return 270;
+    case 3:
+        return 90;
+    default:
+        return currentDegrees;
+    }
+}
+
+int layerFromStackText(const QString &text, int window)
+{
+    const int d = text.mid(window, 1).toInt();
+    if (d < 0 || d > 7)
+        return 0;
+    return (d + 2) / 2;
+}
+
+InputResolutionClass classifyResolutionCode(int code, int tableSize)
+{
+    if (code < 6)
+        return InputResolutionClass::TooLow;
+    if (code < tableSize && code <= 38)
+        return InputResolutionClass::Listed;
+    return InputResolutionClass::NoSignal;
+}
+
+bool spliceGridFromKey6(const QString &text, int *rows, int *cols)
+{
+    if (text.size() < 4)
+        return false;
+    bool okRows = false, okCols = false;
+    *rows = text.mid(1, 1).toInt(&okRows, 16);
+    *cols = text.mid(3, 1).toInt(&okCols, 16);
+    return okRows && okCols;
+}

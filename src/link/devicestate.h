@@ -1,0 +1,51 @@
+#ifndef DEVICESTATE_H
+#define DEVICESTATE_H
+
+#include <QMap>
+#include <QString>
+
+// Decisions of the device state read that need no window: the device
+// generation from its version, the 2-of-3 agreement of a window's reads, and
+// the conversions of the values the box reports.
+
+using ReplyMap = QMap<int, QString>;
+
+// Device generation 1 to 5 from a version text "major.minor.patch"; 0 when
+// the version is not recognised (402, 403, or fewer than three parts).
+int versionTypeFromText(const QString &version);
+
+// The read to take of three reads of one window: the first when it agrees with
+// the second or the third, else the second when it agrees with the third.
+// nullptr when no two agree or any read is empty.
+const ReplyMap *voteReplyMaps(const ReplyMap &a, const ReplyMap &b, const ReplyMap &c);
+
+// A value of a reply map; a missing key reads as 0.
+int replyValue(const ReplyMap &map, int key, int base = 16);
+
+// Window geometry in device pixels scaled into the canvas of a grid of
+// rows x cols screens (one row or one column of screens is drawn stretched).
+struct DeviceGeometry
+{
+    double x = 0, y = 0, width = 0, height = 0;
+};
+DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double height, int rows, int cols);
+
+// Rotation in degrees from the device's rotation code and its two mirror
+// values; any code other than 0, 1 and 3 keeps the current angle.
+int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees);
+
+// Layer 1 (front) to 4 of window 0..3 from the global stacking text, one
+// decimal digit per window (a letter or a missing digit counts 0); 0 for a
+// digit above 7, which names no layer.
+int layerFromStackText(const QString &text, int window);
+
+// Class of an input resolution code: too low for the program, listed in the
+// resolution table, or no signal / not recognised.
+enum class InputResolutionClass { TooLow, Listed, NoSignal };
+InputResolutionClass classifyResolutionCode(int code, int tableSize);
+
+// Rows and columns of the splice grid from global key 6 (generations 1 to 4:
+// one hex digit each at positions 1 and 3); false when the text is too short.
+bool spliceGridFromKey6(const QString &text, int *rows, int *cols);
+
+#endif

@@ -1,0 +1,158 @@
+#include "statusframe.h"
+
+namespace {
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+GlobalStatus decodeGlobal(const QVector<quint16> &w)
+{
+    GlobalStatus g;
+    g.deviceValue = w[1];
+    g.mode = w[5];
+    g.flag = w[6] != 0;
+    g.rows = w[7];
+    g.columns = w[8] & 0xFF;
+    g.layerOrder = w[9];
+    return g;
+}
+
+WindowStatus decodeWindow(const QVector<quint16> &w)
+{
+    WindowStatus s;
+    s.channel = w[1];
+    s.x = w[2];
+    s.y = w[3];
+    s.width = w[4];
+    s.height = w[5];
+    s.cropHStart = w[7];
+    s.cropVStart = w[8];
+    s.cropHEnd = w[9];
+    s.cropVEnd = w[10];
+    s.contrast = w[12];
+    s.luminance = w[13] - 1024;
+    s.hSharpness = w[14] - 10;
+    s.vSharpness = w[15] - 10;
+    s.saturation = w[16];
+    s.hue = w[17] - 180;
+    s.colorTemperature = w[18];
+    s.deGamma = w[19];
+    s.panelGamma = w[20];
+    s.hMirror = w[21] != 0;
+    s.vMirror = w[22] != 0;
+    s.hFiltration = w[23];
+    s.vFiltration = w[24];
+    s.shadow = w[25];
+    s.block = w[26];
+    s.noise = w[27];
+    s.hair = w[28];
+    s.deinterlace = w[29] != 0;
+    s.pullDown22 = w[30] != 0;
+    s.pullDown22Timer = w[31];
+    s.pullDown23 = w[32] != 0;
+    s.pullDown23Timer = w[33];
+    s.sensitivity = w[34];
+    s.diagonal = w[35];
+    s.psf24 = w[36] != 0;
+    s.blueCorrection = w[37];
+    s.greenCorrection = w[38];
+    s.skinCorrection = w[39];
+    s.red = w[40];
+    s.green = w[41];
+    s.blue = w[42];
+    s.solidColor = w[43] != 0;
+    s.open = w[44] == 1;
+    s.freeze = w[45] != 0;
+    s.reportedSource = w[46];
+    s.source = s.solidColor ? 4 : w[46];
+    s.audio = w[47] != 0;
+    switch (w[50]) {
+    case 0:
+        // Both mirrors at once is how the box reports a half turn.
+        s.rotation = (w[21] == 1 && w[22] == 1) ? 180 : 0;
+        break;
+    case 1:
+        s.rotation = 90;
+        break;
+    case 2:
+        s.rotation = 270;
+        break;
+    default:
+        s.rotation = -1;
+        break;
+    }
+    s.resolutionCode = w[51];
+    return s;
+}
+
+} // namespace
+
+namespace StatusFrame {
+
+QByteArray bytesFromHexText(const QByteArray &hexText)
+{
+    QByteArray bytes;
+    bytes.reserve(hexText.size() / 2);
+    for (int i = 0; i + 1 < hexText.size(); i += 2) {
+        const int high = hexDigit(hexText.at(i));
+        const int low = hexDigit(hexText.at(i + 1));
+        if (high < 0 || low < 0)
+            continue;
+        bytes.append(char(high * 16 + low));
+    }
+    return bytes;
+}
+
+QVector<quint16> wordsFromBytes(const QByteArray &bytes)
+{
+    QVector<quint16> words;
+    words.reserve(bytes.size() / 2);
+    for (int i = 0; i + 1 < bytes.size(); i += 2)
+        words.append(quint16((quint8(bytes.at(i)) << 8) | quint8(bytes.at(i + 1))));
+    return words;
+}
+
+} // namespace StatusFrame
+
+bool GlobalStatus::gridValid() const
+{
+    return rows >= 1 && rows <= StatusFrame::MaxGridCount
+        && columns >= 1 && columns <= StatusFrame::MaxGridCount;
+}
+
+int GlobalStatus::layerOfWindow(int windowIndex) const
+{
+    // Nibble i names the window on layer 4 - i; a later nibble wins.
+    for (int i = 3; i >= 0; --i) {
+        const int v = (layerOrder >> (4 * i)) & 7;
+        if (v % 2 == 0 && v / 2 == windowIndex)
+            return 4 - i;
+    }
+    return 0;
+}
+
+StatusFrameRead parseStatusFrame(const QByteArray &hexText)
+{
+    StatusFrameRead read;
+    const QVector<quint16> w = StatusFrame::wordsFromBytes(StatusFrame::bytesFromHexText(hexText));
+    if (w.isEmpty() || w.first() != StatusFrame::Head || w.last() != StatusFrame::Tail)
+        return read;
+    if (w.size() == StatusFrame::GlobalWordCount) {
+        read.kind = StatusFrameRead::Global;
+        read.global = decodeGlobal(w);
+    } else if (w.size() == StatusFrame::WindowWordCount) {
+        if (w[1] < 1 || w[1] > 4)
+            return read;
+        read.kind = StatusFrameRead::Window;
+        read.window = decodeWindow(w);
+    }
+    return read;
+}

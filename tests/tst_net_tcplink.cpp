@@ -1,0 +1,390 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTcpSocket>
+
+#include "dialoganswerer.h"
+#include "fakebox.h"
+#include "fakeboxtcp.h"
+#include "globals.h"
+#include "mainwindow.h"
+#include "networkdialog.h"
+#include "ui_mainwindow.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
+#include "link/routetable.h"
+#include "maincontent/waitingwidget.h"
+
+// The TCP link end to end: the main window's connect button against the
+// stand-in box's TCP server at 10.77.0.2 inside the test's own namespace.
+class TstNetTcpLink : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    MainWindow *mWindow = nullptr;
+    FakeBoxState mState;
+    FakeBoxTcp *mBox = nullptr;
+    DialogAnswerer *mAnswerer = nullptr;
+
+    const QStringList kQueries = {"08050000", "08010001", "08020001", "08030001", "08040001", "ffffffff"};
+
+    ResolutionRatioScene *scene() const { return mWindow->ui->graphicsView->mScenes.at(mWindow->mCurrentSceneIndex); }
+    InputChannel *channel(int window) const { return scene()->mChannels.at(window - 1); }
+    QString status(int code) const { return mWindow->mStatusText[0][0] + mWindow->mStatusText[code][0]; }
+    QString caption() const { return mWindow->ui->connect->text(); }
+
+    int seenCount(const QString &text) const { return mAnswerer->texts().filter(text).size(); }
+
+    void pointDialogAtBox(quint16 port)
+    {
+        mWindow->mNetworkDialog->mIp = QStringLiteral("10.77.0.2");
+        mWindow->mNetworkDialog->mPort = QString::number(port);
+    }
+
+    void click() { QTest::mouseClick(mWindow->ui->connect, Qt::LeftButton); }
+
+    // Once the last query is in, every answer is too: let the busy box go
+    // rather than sit out the rest of its five seconds.
+    void closeBusyBoxAfterLastQuery()
+    {
+        connect(mBox, &FakeBoxTcp::packetReceived, this, [](const QString &text) {
+            if (text != QLatin1String("ffffffff"))
+                return;
+            QTimer::singleShot(200, [] {
+                if (auto *busy = qobject_cast<WaitingWidget *>(QApplication::activeModalWidget()))
+                    busy->close();
+            });
+        });
+    }
+
+    // Everything the frames write into a window, as one comparable text.
+    static QString snapshot(InputChannel *ch)
+    {
+        QStringList v;
+        v << QString::number(ch->pos().x()) << QString::number(ch->pos().y())
+          << QString::number(ch->boundingRect().width()) << QString::number(ch->boundingRect().height());
+        for (int x : {ch->mCropHStart, ch->mCropVStart, ch->mCropHEnd, ch->mCropVEnd, ch->mContrast, ch->mLuminance,
+                      ch->mHue, ch->mSaturation, ch->mRed, ch->mSolidRed, ch->mInputSourceIndex, ch->mInputSourceID,
+                      ch->mRotation, ch->mLayer, int(ch->mOpen), int(ch->mFreeze), int(ch->mSolidColor)})
+            v << QString::number(x);
+        return v.join(QLatin1Char(','));
+    }
+    QString wallSnapshot() const
+    {
+        QStringList all;
+        for (int w = 1; w <= 4; ++w)
+            all << snapshot(channel(w));
+        return all.join(QLatin1Char('|'));
+    }
+
+    void connectAndReadFully()
+    {
+        mBox->listen();
+        pointDialogAtBox(mBox->port());
+        click();
+        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取成功！")) == 1, 9000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QDir::setCurrent(mDir.path());
+        mWindow = new MainWindow;
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow));
+        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
+        mAnswerer->setAnswerFor(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
+    }
+
+    void init()
+    {
+        mState = FakeBoxState();
+        mBox = new FakeBoxTcp(&mState, this);
+        closeBusyBoxAfterLastQuery();
+        mAnswerer->clear();
+        RouteTable::setCommand(QString(), QStringList());
+    }
+
+    void cleanup()
+    {
+        delete mBox;
+        mBox = nullptr;
+        if (mWindow->mTcpSocket->state() != QAbstractSocket::UnconnectedState) {
+            g_networkConnected = false;
+            mWindow->mTcpSocket->abort();
+        }
+        g_networkConnected = false;
+        g_languageIndex = 0;
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    void noAddressOnThePcRefusesTheClick()
+    {
+        RouteTable::setCommand(QStringLiteral("true"), {});
+        mBox->listen();
+        pointDialogAtBox(mBox->port());
+        click();
+        QTRY_COMPARE(mAnswerer->texts(), QStringList{QStringLiteral("请设置正确IP地址！")});
+        QCOMPARE(mAnswerer->titles(), QStringList{QStringLiteral("错误")});
+        QCOMPARE(mWindow->mTcpSocket->state(), QAbstractSocket::UnconnectedState);
+        QTest::qWait(100);
+        QVERIFY(!mBox->hasClient());
+        QVERIFY(mBox->packets.isEmpty());
+    }
+
+    void connectTimesOutAfter1500ms_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Chinese") << 0 << QStringLiteral("连接失败！请检查后重新连接！\n1、网口松了\n2、网络配置错误\n3、是否被其他的程序占用\n");
+        QTest::newRow("Russian speaks English") << 2 << QStringLiteral(
+            "Connection failed! Please check and reconnect! \n1.Network interface loose \n"
+            "2.Network configuration error\n3.Whether it is occupied  by other programs\n");
+    }
+    void connectTimesOutAfter1500ms()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, text);
+        g_languageIndex = language;
+        // A box that does not accept: its port is closed again at once.
+        QVERIFY(mBox->listen());
+        const quint16 port = mBox->port();
+        mBox->stopListening();
+        pointDialogAtBox(port);
+
+        QElapsedTimer clock;
+        clock.start();
+        click();
+        QCOMPARE(caption(), QStringLiteral("连接中..."));
+        QTRY_VERIFY_WITH_TIMEOUT(!mAnswerer->seen.isEmpty(), 3000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 1450 && elapsed < 2200, qPrintable(QString::number(elapsed)));
+        QCOMPARE(mAnswerer->seen.size(), 1);
+        const DialogAnswerer::Seen box = mAnswerer->seen.first();
+        QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+        QCOMPARE(box.title, QString());
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
+        QCOMPARE(caption(), QStringLiteral("连接服务器"));
+        QVERIFY(!g_networkConnected);
+        QCOMPARE(mWindow->mTcpSocket->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void startupReadFillsTheWall()
+    {
+        mState.setGrid(2, 2);
+        mState.global[7] = 0x6420;            // window 4 in front .. window 1 at the back
+        mBox->mode = 1;
+        mBox->flag = 0;
+        QMap<int, quint16> &w1 = mState.windows[0];
+        mState.setWindowGeometry(0, 100, 200, 1000, 500);
+        w1[0x06] = 10; w1[0x07] = 20; w1[0x08] = 0; w1[0x09] = 0;   // crop ends from the input
+        w1[0x0B] = 55; w1[0x0C] = 1024 - 20; w1[0x10] = 180 + 30;
+        w1[0x2D] = 2; w1[0x32] = 39;                                  // HDMI 3, no signal
+        w1[0x31] = 1;                                                 // 90 degrees
+        QMap<int, quint16> &w2 = mState.windows[1];
+        w2[0x2A] = 1; w2[0x27] = 1; w2[0x28] = 2; w2[0x29] = 3;      // solid colour
+        w2[0x2D] = 3; w2[0x08] = 0; w2[0x09] = 0;
+        QMap<int, quint16> &w3 = mState.windows[2];
+        w3[0x14] = 1; w3[0x15] = 1; w3[0x31] = 0;                     // both mirrors: 180 degrees
+        w3[0x2B] = 0;                                                 // closed
+        mState.windows[3][0x31] = 2;                                  // 270 degrees
+        mState.windows[3][0x32] = 16;
+        mState.windows[3][0x2D] = 0;
+
+        connectAndReadFully();
+        QCOMPARE(mAnswerer->texts().filter(QStringLiteral("正在重新读取")).size(), 0);
+        QCOMPARE(mAnswerer->seen.last().title, QStringLiteral("消息"));
+
+        // The six queries, each packed with its CRC, about 600 ms apart.
+        QCOMPARE(mBox->texts(), kQueries);
+        for (const FakeBoxTcp::Packet &p : qAsConst(mBox->packets))
+            QVERIFY2(p.crcOk, qPrintable(p.text));
+        for (int i = 1; i < mBox->packets.size(); ++i) {
+            const qint64 gap = mBox->packets.at(i).ms - mBox->packets.at(i - 1).ms;
+            QVERIFY2(gap > 300 && gap < 900, qPrintable(QString::number(gap)));
+        }
+        const qint64 span = mBox->packets.last().ms - mBox->packets.first().ms;
+        QVERIFY2(span > 2700 && span < 3300, qPrintable(QString::number(span)));
+
+        QVERIFY(g_networkConnected);
+        QVERIFY(mWindow->mReadOk);
+        QCOMPARE(caption(), QStringLiteral("断开连接"));
+        QCOMPARE(mWindow->mStatusLabel->text(), status(2));
+        QVERIFY(channel(1)->flags() & QGraphicsItem::ItemIsMovable);
+
+        // Global frame: grid and stacking.
+        QCOMPARE(mWindow->ui->rowCbx->currentIndex(), 1);
+        QCOMPARE(mWindow->ui->columnCbx->currentIndex(), 1);
+        QCOMPARE(scene()->layoutName(), QStringLiteral("2x2"));
+        for (int w = 1; w <= 4; ++w) {
+            QCOMPARE(channel(w)->mLayer, 5 - w);
+            QCOMPARE(channel(w)->zValue(), qreal(w));
+        }
+        QVERIFY(channel(1)->mAudioOutput1Only && !channel(1)->mAudioAllOutputs && !channel(1)->mAudioOff);
+        QVERIFY(!channel(1)->mVideoGen);
+
+        // Window 1: geometry as sent (the wall is no wider than the box's space).
+        InputChannel *c1 = channel(1);
+        QCOMPARE(c1->pos(), QPointF(100, 200));
+        QCOMPARE(c1->boundingRect().size(), QSizeF(1000, 500));
+        QCOMPARE(c1->mCropHStart, 10);
+        QCOMPARE(c1->mCropVStart, 20);
+        QCOMPARE(c1->mCropHEnd, 3840);
+        QCOMPARE(c1->mCropVEnd, 2160);
+        QCOMPARE(mWindow->mInputSourceButtons.at(2)->mSourceWidth, 3840);
+        QCOMPARE(c1->mContrast, 55);
+        QCOMPARE(c1->mLuminance, -20);
+        QCOMPARE(c1->mHue, 30);
+        QCOMPARE(c1->mInputSourceIndex, 2);
+        QCOMPARE(c1->mRotation, 90);
+        QVERIFY(c1->mRotate90 && !c1->mRotate0 && !c1->mRotate180 && !c1->mRotate270);
+        QVERIFY(c1->mOpen && c1->isVisible());
+
+        // Window 2: a solid colour hides the source and keeps the crop ends as sent.
+        InputChannel *c2 = channel(2);
+        QVERIFY(c2->mSolidColor);
+        QCOMPARE(QVector<int>({c2->mRed, c2->mGreen, c2->mBlue}), QVector<int>({1, 2, 3}));
+        QCOMPARE(QVector<int>({c2->mSolidRed, c2->mSolidGreen, c2->mSolidBlue}), QVector<int>({1, 2, 3}));
+        QCOMPARE(c2->mInputSourceIndex, 4);
+        QCOMPARE(c2->mInputSourceID, 3);
+        QCOMPARE(c2->mCropHEnd, 0);
+        QCOMPARE(c2->mCropVEnd, 0);
+
+        // Window 3: mirrored both ways is a half turn; closed, so its menu entry shows.
+        InputChannel *c3 = channel(3);
+        QCOMPARE(c3->mRotation, 180);
+        QVERIFY(c3->mRotate180 && c3->mHMirror && c3->mVMirror);
+        QVERIFY(!c3->mOpen && !c3->isVisible());
+        if (QAction *open3 = mWindow->ui->graphicsView->mOpenWindowActions.value(2))
+            QVERIFY(open3->isVisible());
+        if (QAction *open1 = mWindow->ui->graphicsView->mOpenWindowActions.value(0))
+            QVERIFY(!open1->isVisible());
+
+        // Window 4: 270 degrees; the input size from the resolution table.
+        InputChannel *c4 = channel(4);
+        QCOMPARE(c4->mRotation, 270);
+        QVERIFY(c4->mRotate270);
+        const QSize input = mWindow->mInputResolutions.value(16, QSize(3840, 2160));
+        QCOMPARE(mWindow->mInputSourceButtons.at(0)->mSourceWidth, input.width());
+        QCOMPARE(c4->mCropHEnd, mState.windows[3][0x08] ? int(mState.windows[3][0x08]) : input.width());
+    }
+
+    void wideWallStretchesTheBoxSpace()
+    {
+        connectAndReadFully();
+        // One row of four screens: 7680 x 1080, twice the box's width.
+        scene()->setSceneRect(0, 0, 7680, 1080);
+        mState.setWindowGeometry(0, 1920, 540, 1920, 540);
+        mBox->write(mBox->windowFrame(1));
+        QTRY_COMPARE(channel(1)->pos(), QPointF(3840, 540));
+        QCOMPARE(channel(1)->boundingRect().size(), QSizeF(3840, 540));
+        scene()->setSceneRect(0, 0, 3840, 2160);
+    }
+
+    void badChannelAndJoinedFramesChangeNothing()
+    {
+        connectAndReadFully();
+        const QString before = wallSnapshot();
+        const int count = g_channelFrameCount;
+        QSignalSpy log(mWindow, &MainWindow::readInfo);
+
+        mState.setWindowGeometry(0, 7, 7, 700, 700);
+        mState.windows[0][0x0B] = 1;
+        QByteArray badChannel = mBox->windowFrame(1);
+        badChannel[3] = 5;
+        mBox->write(badChannel);
+        QTest::qWait(150);
+        mBox->write(mBox->windowFrame(1) + mBox->windowFrame(2));
+        QTest::qWait(150);
+        mBox->write(mBox->globalFrame() + mBox->windowFrame(1));
+        QTest::qWait(150);
+
+        QCOMPARE(wallSnapshot(), before);
+        QCOMPARE(g_channelFrameCount, count);
+        QCOMPARE(log.count(), 0);
+
+        // The same frame alone is taken.
+        mBox->write(mBox->windowFrame(1));
+        QTRY_COMPARE(channel(1)->mContrast, 1);
+        QCOMPARE(g_channelFrameCount, count + 1);
+    }
+
+    void userDisconnectIsNotReported()
+    {
+        connectAndReadFully();
+        mAnswerer->clear();
+        click();
+        QCOMPARE(caption(), QStringLiteral("连接服务器"));
+        QVERIFY(!g_networkConnected);
+        QCOMPARE(mWindow->mStatusLabel->text(), status(1));
+        QVERIFY(!(channel(1)->flags() & QGraphicsItem::ItemIsMovable));
+        QTRY_VERIFY(!mBox->hasClient());
+        QTest::qWait(100);
+        QVERIFY(mAnswerer->seen.isEmpty());
+    }
+
+    void missingFourthFrameRetriesOnceThenFails()
+    {
+        mBox->omitted = {4};
+        mBox->listen();
+        pointDialogAtBox(mBox->port());
+        click();
+        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取失败！")) == 1, 15000);
+
+        QCOMPARE(mAnswerer->seen.size(), 3);
+        QCOMPARE(mAnswerer->seen.at(0).className, QStringLiteral("WaitingWidget"));
+        QCOMPARE(mAnswerer->seen.at(1).className, QStringLiteral("WaitingWidget"));
+        QVERIFY(mAnswerer->seen.at(1).text.contains(QStringLiteral("正在重新读取...(1/1)"))
+                || mAnswerer->seen.at(1).title.contains(QStringLiteral("正在重新读取...(1/1)")));
+        QCOMPARE(mAnswerer->seen.at(2).title, QStringLiteral("错误"));
+        QCOMPARE(mBox->texts(), kQueries + kQueries);
+        QVERIFY(!mWindow->mReadOk);
+
+        // A failed read keeps the link.
+        QVERIFY(g_networkConnected);
+        QCOMPARE(caption(), QStringLiteral("断开连接"));
+        QVERIFY(mBox->hasClient());
+
+        // So does a click to disconnect when the PC shows no address.
+        mAnswerer->clear();
+        RouteTable::setCommand(QStringLiteral("true"), {});
+        click();
+        QTRY_COMPARE(mAnswerer->texts(), QStringList{QStringLiteral("请设置正确IP地址！")});
+        QVERIFY(g_networkConnected);
+        QVERIFY(mBox->hasClient());
+    }
+
+    void closedLinkIsReportedOnce()
+    {
+        connectAndReadFully();
+        mAnswerer->clear();
+        mBox->closeLink();
+        QTRY_COMPARE(mAnswerer->texts(), QStringList{QStringLiteral("连接已断开，请检查网络连接")});
+        QCOMPARE(mAnswerer->titles(), QStringList{QStringLiteral("连接错误")});
+        QTest::qWait(300);
+        QCOMPARE(mAnswerer->seen.size(), 1);
+        QVERIFY(!g_networkConnected);
+        QCOMPARE(caption(), QStringLiteral("连接服务器"));
+        QCOMPARE(mWindow->mStatusLabel->text(), status(1));
+        QVERIFY(!(channel(1)->flags() & QGraphicsItem::ItemIsMovable));
+        QCOMPARE(mWindow->mTcpSocket->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void cleanupTestCase()
+    {
+        delete mWindow;
+        mWindow = nullptr;
+    }
+};
+
+QTEST_MAIN(TstNetTcpLink)
+#include "tst_net_tcplink.moc"

@@ -1,0 +1,181 @@
+#include <QtTest>
+
+#include "link/devicestate.h"
+#include "link/netaddress.h"
+#include "link/udpreply.h"
+
+// The UDP answers of the box and the decisions of the device read, without windows.
+class TstUdpReply : public QObject
+{
+    Q_OBJECT
+private slots:
+    void discoveryReplyFillsTheRowTexts()
+    {
+        const QByteArray reply("IP:192.0.2.7/MAC:0.17.34.51.68.85/Port:23/Beta:1.4.5/DHCP:false/"
+                               "Callback:10.77.0.1/Type:HD-1\0garbage", 98);
+        DiscoveryRow row;
+        QVERIFY(parseDiscoveryReply(reply, &row));
+        QCOMPARE(row.cells(4), QStringList({"5", "192.0.2.7", "00-11-22-33-44-55", "23", "1.4.5", "UDP",
+                                             "10.77.0.1", "HD-1"}));
+        QVERIFY(!row.dhcp);
+
+        QVERIFY(parseDiscoveryReply("IP:1.2.3.4/DHCP:is true/MAC:255.5.0.1.2.3/Extra:x/IP:5.6.7.8", &row));
+        QVERIFY(row.dhcp);
+        QCOMPARE(row.protocol, QString("DHCP"));
+        QCOMPARE(row.mac, QString("FF-05-00-01-02-03"));
+        QCOMPARE(row.ip, QString("5.6.7.8"));
+        QCOMPARE(row.port, QString());
+    }
+
+    void malformedDiscoveryRepliesFillNothing()
+    {
+        DiscoveryRow row;
+        QVERIFY(!parseDiscoveryReply("IP:1.2.3.4/Port:23/", &row));
+        QVERIFY(!parseDiscoveryReply("IP:1.2.3.4//Port:23", &row));
+        QVERIFY(!parseDiscoveryReply("IP:1.2.3.4/Port:23:24", &row));
+        QVERIFY(!parseDiscoveryReply("IP", &row));
+        QCOMPARE(macTextFromDecimal("x.1"), QString("00-01"));
+    }
+
+    void statusRecords()
+    {
+        const QByteArray header = QByteArray::fromHex("08010300");
+        const QByteArray three = QByteArray::fromHex("013a00102f" "023a01ff2f" "2b3a00012f");
+        StatusRecords r = parseStatusRecords(header + three);
+        QVERIFY(!r.malformed);
+        QCOMPARE(r.records.size(), 3);
+        QCOMPARE(r.records.at(1), qMakePair(2, QString("01ff")));
+        QCOMPARE(r.records.at(2).first, 0x2B);
+
+        r = parseStatusRecords(header + three + QByteArray::fromHex("abcd"));
+        QCOMPARE(r.records.size(), 3);
+
+        r = parseStatusRecords(header + QByteArray::fromHex("083a00022f"));
+        QCOMPARE(r.records, (QList<QPair<int, QString>>{{8, "0002"}}));
+
+        // A broken separator keeps what came before and drops the rest.
+        r = parseStatusRecords(header + QByteArray::fromHex("013a00102f" "02ff01ff2f" "2b3a00012f"));
+        QVERIFY(r.malformed);
+        QCOMPARE(r.records.size(), 1);
+        r = parseStatusRecords(header + QByteArray::fromHex("013a0010ff"));
+        QVERIFY(r.malformed);
+        QVERIFY(r.records.isEmpty());
+
+        r = parseStatusRecords(header + QByteArray::fromHex("013a0010"));
+        QVERIFY(!r.malformed);
+        QVERIFY(r.records.isEmpty());
+    }
+
+    void voteOfThreeReads()
+    {
+        const ReplyMap x{{1, "0010"}, {2, "0020"}};
+        const ReplyMap y{{1, "0011"}, {2, "0020"}};
+        const ReplyMap z{{1, "0010"}};
+        const ReplyMap empty;
+        QCOMPARE(voteReplyMaps(x, ReplyMap(x), y), &x);
+        const ReplyMap a = x, c = x;
+        QCOMPARE(voteReplyMaps(a, y, c), &a);
+        const ReplyMap b = y, c2 = y;
+        QCOMPARE(voteReplyMaps(x, b, c2), &b);
+        QCOMPARE(voteReplyMaps(x, y, z), nullptr);
+        QCOMPARE(voteReplyMaps(x, ReplyMap(x), empty), nullptr);
+        QCOMPARE(voteReplyMaps(empty, empty, empty), nullptr);
+    }
+
+    void versionClasses_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<int>("type");
+        QTest::newRow("2.4.1") << "2.4.1" << 1;
+        QTest::newRow("1.3.99") << "1.3.99" << 1;
+        QTest::newRow("2.4.2") << "2.4.2" << 0;
+        QTest::newRow("2.4.3") << "2.4.3" << 0;
+        QTest::newRow("2.4.4") << "2.4.4" << 2;
+        QTest::newRow("2.4.5") << "2.4.5" << 3;
+        QTest::newRow("2.4.7") << "2.4.7" << 3;
+        QTest::newRow("2.4.8") << "2.4.8" << 4;
+        QTest::newRow("2.4.9") << "2.4.9" << 4;
+        QTest::newRow("2.4.10") << "2.4.10" << 5;
+        QTest::newRow("two parts") << "2.4" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "a.b.c" << 1;
+    }
+    void versionClasses()
+    {
+        QFETCH(QString, version);
+        QFETCH(int, type);
+        QCOMPARE(versionTypeFromText(version), type);
+    }
+
+    void geometryOfOneRowOrColumn()
+    {
+        DeviceGeometry g = scaleDeviceGeometry(100, 50, 200, 300, 1, 7);
+        const double f = 120.0 / 119.0, k = 2 / 7.0f;
+        QCOMPARE(g.x, 100 / k * f);
+        QCOMPARE(g.width, 200 / k * f);
+        QCOMPARE(g.y, 50 * f);
+        QCOMPARE(g.height, 300 * f);
+        g = scaleDeviceGeometry(100, 50, 200, 300, 1, 9);
+        QCOMPARE(g.y, 50 * 40.0 / 39.0);
+        g = scaleDeviceGeometry(100, 50, 200, 300, 1, 4);
+        QCOMPARE(g.x, 200.0);
+        QCOMPARE(g.y, 50.0);
+        g = scaleDeviceGeometry(100, 50, 200, 300, 3, 1);
+        QCOMPARE(g.x, 100.0);
+        QCOMPARE(g.y, 75.0);
+        QCOMPARE(g.height, 450.0);
+        g = scaleDeviceGeometry(100, 50, 200, 300, 2, 2);
+        QCOMPARE(g.width, 200.0);
+        QCOMPARE(g.height, 300.0);
+    }
+
+    void rotationLayerAndResolution()
+    {
+        QCOMPARE(rotationFromDevice(0, 1, 1, 90), 180);
+        QCOMPARE(rotationFromDevice(0, 1, 0, 90), 0);
+        QCOMPARE(rotationFromDevice(1, 0, 0, 0), 270);
+        QCOMPARE(rotationFromDevice(3, 0, 0, 0), 90);
+        QCOMPARE(rotationFromDevice(2, 0, 0, 270), 270);
+
+        QCOMPARE(layerFromStackText("0246", 0), 1);
+        QCOMPARE(layerFromStackText("0246", 1), 2);
+        QCOMPARE(layerFromStackText("0246", 2), 3);
+        QCOMPARE(layerFromStackText("0246", 3), 4);
+        QCOMPARE(layerFromStackText("13a7", 2), 1);
+        QCOMPARE(layerFromStackText("0098", 2), 0);
+
+        QCOMPARE(classifyResolutionCode(5, 39), InputResolutionClass::TooLow);
+        QCOMPARE(classifyResolutionCode(6, 39), InputResolutionClass::Listed);
+        QCOMPARE(classifyResolutionCode(38, 39), InputResolutionClass::Listed);
+        QCOMPARE(classifyResolutionCode(39, 39), InputResolutionClass::NoSignal);
+        QCOMPARE(classifyResolutionCode(20, 10), InputResolutionClass::NoSignal);
+
+        int rows = 0, cols = 0;
+        QVERIFY(spliceGridFromKey6("0203", &rows, &cols));
+        QCOMPARE(rows, 2);
+        QCOMPARE(cols, 3);
+        QVERIFY(!spliceGridFromKey6("", &rows, &cols));
+    }
+
+    void addressChangeTexts()
+    {
+        QList<int> v;
+        QVERIFY(parseIpForChange("10.77.0.9", &v));
+        QCOMPARE(ipChangeHex(v), QString("ff0a4d0009"));
+        QVERIFY(!parseIpForChange("10.77.0.256", &v));
+        QVERIFY(!parseIpForChange("10.77..9", &v));
+        QVERIFY(!parseIpForChange("10.77.x.9", &v));
+        QVERIFY(!parseIpForChange("10.77.9", &v));
+        QVERIFY(parseMacForChange("00-11-22-3a-FE-0", &v));
+        QCOMPARE(macChangeHex(v), QString("f70011223afe00"));
+        QVERIFY(!parseMacForChange("00-11-22-33-44-FF", &v));
+        QVERIFY(!parseMacForChange("00-11-22-33-44-G1", &v));
+        QVERIFY(!parseMacForChange("00-11-22-33-44-", &v));
+        QVERIFY(!parseMacForChange("00-11-22-33-44", &v));
+        QCOMPARE(broadcastOf("10.77.0.1"), QString("10.77.0.255"));
+        QCOMPARE(discoveryRequest().toHex(), QByteArray("08080000e1"));
+    }
+};
+
+QTEST_MAIN(TstUdpReply)
+#include "tst_udpreply.moc"
