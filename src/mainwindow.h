@@ -50,8 +50,11 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // ---- frame (mainwindow_status.cpp, mainwindow_toolbar.cpp) ----
+    void initStatusTexts();
+    QString statusLine(int code) const;
     void showStatusText(const QString &text);
     void updateStatusBar();
+    static float zoomScale(int value);
     void initZoomToolbar();
     void setEditMode();
     void setZoomMode();
@@ -63,6 +66,10 @@ public:
     void onWindowRotated(int rotated);
     void onChangeInputSourceInfo(int currentItemIndex, int mInputSourceIndex);
     void sliderCursorLambda(QSlider *slider);
+    void ctorLambdaStopTimer();
+    void switchLanguage(int index);
+    void showCommunicationDialog();
+    void connectCropEditor();
 
     // ---- device link (link/) ----
     void sendCommand(const QString &hexText);
@@ -222,6 +229,10 @@ public:
     QPushButton *mZoomOutButton = nullptr;
     QLabel *mVersionLabel = nullptr;
     QColorDialog *mColorDialog = nullptr;
+
+    // Preset recalls asked for from the keyboard, for tests to observe.
+    int mPresetKeyCount = 0;
+    int mLastPresetKey = -1;
 };
 
 #endif

@@ -1,3 +1,130 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::changeLanguage(int) {}
+#include <QLayout>
+#include <QSpacerItem>
+
+#include "communicationdialog.h"
+#include "globals.h"
+#include "Graphics/inputsourcebutton.h"
+#include "maincontent/waitingwidget.h"
+#include "networkdialog.h"
+#include "preset/myframe.h"
+#include "screen/languagefile.h"
+#include "titlebar/maintitlebar.h"
+
+namespace {
+
+// Width of the network dialog's spacer between its address-change and
+// connect buttons: longer captions leave less room.
+void setNetworkSpacerWidth(QWidget *dialog, int width)
+{
+    QWidget *left = dialog->findChild<QWidget *>(QStringLiteral("changeIP"));
+    QWidget *right = dialog->findChild<QWidget *>(QStringLiteral("ptn_connectDevice"));
+    if (!left || !right)
+        return;
+    const QList<QLayout *> layouts = dialog->findChildren<QLayout *>();
+    for (QLayout *layout : layouts) {
+        const int from = layout->indexOf(left);
+        const int to = layout->indexOf(right);
+        if (from < 0 || to < 0)
+            continue;
+        for (int i = qMin(from, to) + 1; i < qMax(from, to); ++i) {
+            if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem()) {
+                spacer->changeSize(width, 20, QSizePolicy::Minimum, QSizePolicy::Minimum);
+                layout->invalidate();
+            }
+        }
+        return;
+    }
+}
+
+} // namespace
+
+void MainWindow::changeLanguage(int index)
+{
+    ui->cbx_language->setCurrentIndex(index);
+    g_languageIndex = index;
+
+    // Captions the user gave the input buttons survive the retranslation.
+    QStringList customCaptions;
+    for (InputSourceButton *button : qAsConst(mInputSourceButtons)) {
+        if (!button->mDefaultCaption)
+            customCaptions << button->text();
+    }
+
+    LanguageFile::installTranslation(index);
+
+    ui->retranslateUi(this);
+    if (index == 0)
+        ui->ptn_saveAll->setText(QStringLiteral("保存所有配置"));
+    ui->graphicsView->retranslateMenus();
+    ui->widgetTitle->retranslateTexts();
+    mNetworkDialog->retranslateUi();
+    mCommunicationDialog->retranslateUi();
+    for (MyFrame *frame : qAsConst(mPresetFrames))
+        frame->retranslateMenu();
+
+    const QString line = statusLine(g_pendingStatusCode);
+    if (!line.isNull())
+        showStatusText(line);
+
+    // Captions that depend on the link state, which the form cannot know.
+    switch (index) {
+    case 0:
+        if (g_networkConnected) {
+            ui->connect->setText(QStringLiteral("已连接"));
+            ui->ptn_saveAll->setText(QStringLiteral("保存所有配置"));
+        }
+        if (g_serialConnected)
+            ui->openButton->setText(QStringLiteral("关闭串口"));
+        WaitingWidget::setBoxSize(250, 100);
+        setNetworkSpacerWidth(mNetworkDialog, 40);
+        break;
+    case 1:
+        if (g_networkConnected)
+            ui->connect->setText(QStringLiteral("Connected"));
+        if (g_serialConnected)
+            ui->openButton->setText(QStringLiteral("close the Serial Port"));
+        WaitingWidget::setBoxSize(250, 100);
+        setNetworkSpacerWidth(mNetworkDialog, 30);
+        break;
+    case 2:
+        if (g_networkConnected)
+            ui->connect->setText(QStringLiteral("Связь установлена."));
+        if (g_serialConnected)
+            ui->openButton->setText(QStringLiteral("Закрыть порт RS232"));
+        WaitingWidget::setBoxSize(450, 100);
+        setNetworkSpacerWidth(mNetworkDialog, 25);
+        break;
+    case 3:
+        if (g_networkConnected)
+            ui->ptn_saveAll->setText(QStringLiteral("Guardar toda la configuración"));
+        if (g_serialConnected)
+            ui->openButton->setText(QStringLiteral("Cerrar el puerto serie"));
+        WaitingWidget::setBoxSize(450, 100);
+        setNetworkSpacerWidth(mNetworkDialog, 25);
+        break;
+    default:
+        break;
+    }
+
+    int next = 0;
+    for (InputSourceButton *button : qAsConst(mInputSourceButtons)) {
+        if (!button->mDefaultCaption && next < customCaptions.size())
+            button->setText(customCaptions.at(next++));
+    }
+}
+
+// Handler of the (hidden) language combo: only the main texts follow.
+void MainWindow::switchLanguage(int index)
+{
+    g_languageIndex = index;
+    LanguageFile::installTranslation(index);
+    ui->retranslateUi(this);
+    ui->graphicsView->retranslateMenus();
+    ui->widgetTitle->retranslateTexts();
+    mNetworkDialog->retranslateUi();
+    if (index == 0)
+        ui->ptn_saveAll->setText(QStringLiteral("保存所有配置"));
+}

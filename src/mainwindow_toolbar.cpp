@@ -1,17 +1,250 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
+#include <QDebug>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QSlider>
 
-void MainWindow::initZoomToolbar() {}
-void MainWindow::setEditMode() {}
-void MainWindow::setZoomMode() {}
-void MainWindow::zoomStepUp() {}
-void MainWindow::zoomStepDown() {}
-void MainWindow::applyZoomFromSlider() {}
-void MainWindow::fillComboBoxes() {}
-bool MainWindow::checkResolutionLimit() { return true; }
-void MainWindow::onWindowRotated(int) {}
-void MainWindow::onChangeInputSourceInfo(int, int) {}
-void MainWindow::sliderCursorLambda(QSlider *) {}
-void MainWindow::on_MyMessageButton_clicked() {}
-void MainWindow::keyPressEvent(QKeyEvent *event) { QMainWindow::keyPressEvent(event); }
+#include "globals.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
+#include "maincontent/mymessagebox.h"
+#include "maincontent/myslider.h"
+
+namespace {
+
+const char kActiveModeSheet[] = "QPushButton { background-color: #889bb1 }";
+const char kInactiveModeSheet[] = "QPushButton { background-color: #bdd0e8 }"
+                                  "QPushButton:hover { background-color: #cee0f4 }";
+const char kZoomSliderSheet[] =
+    "QSlider::groove:horizontal {    border: 1px solid #999999;    height: 30px;    margin: 2px;"
+    "    border-radius: 25px;}"
+    "QSlider::handle:horizontal {    background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #eeeeee,"
+    " stop:1 #dddddd);    border: 1px solid #5c5c5c;    width: 0px;    margin: -2px 0;    border-radius: 25px;}"
+    "QSlider::sub-page:horizontal {    border-radius: 25px;    background: #bed1e9;}"
+    "QSlider::add-page:horizontal {    border-radius: 25px;    background: #C0C0C0;}";
+
+QPushButton *makeToolButton(QWidget *parent, const char *icon)
+{
+    auto *button = new QPushButton(parent);
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(QSize(21, 21));
+    return button;
+}
+
+} // namespace
+
+void MainWindow::initZoomToolbar()
+{
+    mSelectModeButton = makeToolButton(this, ":/res/res/selectMouseIcon.png");
+    mZoomModeButton = makeToolButton(this, ":/res/res/magnifyMouseIcon.png");
+    mFullScreenButton = makeToolButton(this, ":/res/res/fullScreenIcon.png");
+    mZoomOutButton = makeToolButton(this, ":/res/res/magnifyingGlassMinusIcon.png");
+    mZoomSlider = new MySlider(this);
+    mZoomSlider->setOrientation(Qt::Horizontal);
+    mZoomSlider->setFixedSize(125, 30);
+    mZoomSlider->setRange(0, 100);
+    mZoomSlider->setStyleSheet(QString::fromLatin1(kZoomSliderSheet));
+    mZoomInButton = makeToolButton(this, ":/res/res/magnifyingGlassPlusIcon.png");
+
+    connect(mSelectModeButton, &QPushButton::clicked, this, &MainWindow::setEditMode);
+    connect(mZoomModeButton, &QPushButton::clicked, this, &MainWindow::setZoomMode);
+    connect(mFullScreenButton, &QPushButton::clicked, this, &MainWindow::applyLayoutZoomFromUi);
+    connect(mZoomOutButton, &QPushButton::clicked, this, &MainWindow::zoomStepDown);
+    connect(mZoomSlider, &QSlider::valueChanged, this, &MainWindow::applyZoomFromSlider);
+    connect(mZoomInButton, &QPushButton::clicked, this, &MainWindow::zoomStepUp);
+
+    // After the form's spacers, so the tools sit at the right end.
+    ui->horizontalLayout->addWidget(mSelectModeButton);
+    ui->horizontalLayout->addWidget(mZoomModeButton);
+    ui->horizontalLayout->addWidget(mFullScreenButton);
+    ui->horizontalLayout->addWidget(mZoomOutButton);
+    ui->horizontalLayout->addWidget(mZoomSlider);
+    ui->horizontalLayout->addWidget(mZoomInButton);
+
+    mSelectModeButton->setStyleSheet(QString::fromLatin1(kActiveModeSheet));
+}
+
+void MainWindow::setEditMode()
+{
+    g_viewMode = 1;
+    ui->graphicsView->setCursorMode(1);
+    mZoomModeButton->setStyleSheet(QString::fromLatin1(kInactiveModeSheet));
+    mSelectModeButton->setStyleSheet(QString::fromLatin1(kActiveModeSheet));
+}
+
+void MainWindow::setZoomMode()
+{
+    g_viewMode = 0;
+    ui->graphicsView->setCursorMode(0);
+    mZoomModeButton->setStyleSheet(QString::fromLatin1(kActiveModeSheet));
+    mSelectModeButton->setStyleSheet(QString::fromLatin1(kInactiveModeSheet));
+}
+
+void MainWindow::zoomStepUp()
+{
+    mZoomSlider->setValue(mZoomSlider->value() + 1);
+    g_zoomStep = mZoomSlider->value();
+}
+
+void MainWindow::zoomStepDown()
+{
+    mZoomSlider->setValue(mZoomSlider->value() - 1);
+    g_zoomStep = mZoomSlider->value();
+}
+
+// The wall's zoom curve: small steps near the whole-wall view, large ones
+// close up. Worked in extended precision, used as a float.
+float MainWindow::zoomScale(int value)
+{
+    const long double v = value;
+    const long double a = 0.009L * v;
+    const long double s = (0.01L + a * (a + 0.01L)) * (0.0148L * v) + 0.02L;
+    return float(s);
+}
+
+void MainWindow::applyZoomFromSlider()
+{
+    const int v = mZoomSlider->value();
+    const float s = zoomScale(v);
+    ui->graphicsView->resetTransform();
+    ui->graphicsView->scale(s, s);
+    g_zoomStep = v;
+}
+
+void MainWindow::fillComboBoxes()
+{
+    const int k = g_spliceScale;
+    if (k >= 0) {
+        for (int n = 1; n <= 9 * k + 9; ++n) {
+            ui->rowCbx->addItem(QString::number(n));
+            ui->columnCbx->addItem(QString::number(n));
+        }
+        ui->rowCbx->setCurrentIndex(0);
+        ui->columnCbx->setCurrentIndex(0);
+    }
+    connect(ui->selectSceneBtn, &QPushButton::clicked, this, &MainWindow::applySpliceRowsColumns);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+
+    // The shifted digits recall presets 1 to 10; the text decides, not the key.
+    static const QString kPresetKeys = QStringLiteral("!@#$%^&*()");
+    const QString text = event->text();
+    if (text.size() != 1)
+        return;
+    const int index = kPresetKeys.indexOf(text);
+    if (index < 0)
+        return;
+    ++mPresetKeyCount;
+    mLastPresetKey = index;
+    applyPresetByNumber(index);
+}
+
+bool MainWindow::checkResolutionLimit()
+{
+    const int x = ui->ldt_PosX->text().toInt();
+    const int y = ui->ldt_PosY->text().toInt();
+    const int w = ui->ldt_Width->text().toInt();
+    const int h = ui->ldt_Heigh->text().toInt();
+
+    const QList<ResolutionRatioScene *> &scenes = ui->graphicsView->mScenes;
+    if (mCurrentSceneIndex < 0 || mCurrentSceneIndex >= scenes.size())
+        return false;
+    ResolutionRatioScene *scene = scenes.at(mCurrentSceneIndex);
+    const int channelIndex = ui->currentChannelCBox->currentIndex();
+    if (channelIndex < 0 || channelIndex >= scene->mChannels.size())
+        return false;
+    InputChannel *channel = scene->mChannels.at(channelIndex);
+    const int sw = int(scene->sceneRect().width());
+    const int sh = int(scene->sceneRect().height());
+
+    const int rows = ui->rowCbx->currentText().toInt();
+    const int columns = ui->columnCbx->currentText().toInt();
+
+    QString limitW, limitH;
+    bool fits = true;
+    if (rows == 1 || columns == 1) {
+        if (g_outputMode == 0 || g_outputMode == 1) {
+            fits = x + w <= sw && y + h <= sh;
+            limitW = QStringLiteral("1920");
+            limitH = g_outputMode == 0 ? QStringLiteral("1080") : QStringLiteral("1200");
+        }
+    } else {
+        const float f = float(columns) * 0.5f;
+        if (g_outputMode == 0 || g_outputMode == 1) {
+            fits = x + w <= sw * f && y + h <= sh * f;
+            limitW = QString::number(double(sw * f), 'g', 6);
+            limitH = QString::number(double(g_outputMode == 0 ? sh * f : f * 2400), 'g', 6);
+        }
+    }
+    if (fits)
+        return true;
+
+    // Put the window's present values back before telling the user.
+    ui->ldt_PosX->setText(QString::number(int(channel->pos().x())));
+    ui->ldt_PosY->setText(QString::number(int(channel->pos().y())));
+    ui->ldt_Width->setText(QString::number(int(channel->mRect.width())));
+    ui->ldt_Heigh->setText(QString::number(int(channel->mRect.height())));
+    MyMessageBox::error(this, tr("错误"), tr("超出%1X%2分辨率").arg(limitW, limitH));
+    return false;
+}
+
+void MainWindow::onWindowRotated(int)
+{
+}
+
+void MainWindow::onChangeInputSourceInfo(int currentItemIndex, int mInputSourceIndex)
+{
+    // A new source on a window shows its whole picture; nothing is sent.
+    const QList<ResolutionRatioScene *> &scenes = ui->graphicsView->mScenes;
+    if (mCurrentSceneIndex < 0 || mCurrentSceneIndex >= scenes.size())
+        return;
+    ResolutionRatioScene *scene = scenes.at(mCurrentSceneIndex);
+    if (currentItemIndex < 0 || currentItemIndex >= scene->mChannels.size())
+        return;
+    if (mInputSourceIndex < 0 || mInputSourceIndex >= mInputSourceButtons.size())
+        return;
+    InputChannel *channel = scene->mChannels.at(currentItemIndex);
+    const InputSourceButton *button = mInputSourceButtons.at(mInputSourceIndex);
+    channel->mCropHStart = 0;
+    channel->mCropVStart = 0;
+    channel->mCropHEnd = button->mSourceWidth;
+    channel->mCropVEnd = button->mSourceHeight;
+}
+
+// A click on a slider's groove jumps straight to the clicked place.
+void MainWindow::sliderCursorLambda(QSlider *slider)
+{
+    const int cursorX = QCursor::pos().x();
+    const int sliderX = slider->mapToGlobal(QPoint(0, 0)).x();
+    const int span = slider->maximum() - slider->minimum();
+    const int width = slider->geometry().right() - slider->geometry().left() + 1;
+    if (width <= 0)
+        return;
+    slider->setValue(slider->minimum() + int(double((cursorX - sliderX) * span) / width + 0.5));
+}
+
+void MainWindow::on_MyMessageButton_clicked()
+{
+    const QString filler = QStringLiteral("测试内容");
+    bool answer = MyMessageBox::warning(this, QStringLiteral("测试警告"), filler.repeated(12));
+    qDebug() << "这是警告窗口的返回值：" << (answer ? "true" : "false");
+    answer = MyMessageBox::error(this, QStringLiteral("测试错误"),
+                                 filler.repeated(3) + QStringLiteral("fdsafasfdasfsdafasdfda") + filler.repeated(2));
+    qDebug() << "这是错误窗口的返回值：" << (answer ? "true" : "false");
+    answer = MyMessageBox::information(this, QStringLiteral("测试信息"),
+                                       filler + QStringLiteral("fdsafdafda") + filler.repeated(4));
+    qDebug() << "这是信息窗口的返回值：" << (answer ? "true" : "false");
+    answer = MyMessageBox::question(this, QStringLiteral("测试询问"),
+                                    filler.repeated(2) + QStringLiteral("fdsafasfdasfsdafasdfda") + filler);
+    qDebug() << "这是询问窗口的返回值：" << (answer ? "true" : "false");
+}

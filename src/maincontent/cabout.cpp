@@ -1,0 +1,6 @@
+#include "cabout.h"
+
+Cabout::Cabout(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(tr("Form"));
+}
