@@ -99,6 +99,12 @@ public:
     void applyGlobalStatus(const GlobalStatus &status);
     void applyWindowStatus(const WindowStatus &status);
     void connectDevice(bool dhcp);
+    // The UDP read of the whole device state shared by connect and refresh.
+    bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);
+    void applyGlobalReply();
+    void applyWindowReply(int window, const QMap<int, QString> &reply);
+    void fillDeviceTableRow(const QByteArray &datagram);
+    void fileStatusRecords(const QByteArray &datagram);
 
     // ---- panels, modes and presets (preset/) ----
     void initLayoutZoomTable(int k);

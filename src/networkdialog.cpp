@@ -8,7 +8,7 @@
 #include "Graphics/userview.h"
 #include "link/netaddress.h"
 #include "link/networkportmanager.h"
-#include "link/packet.h"
+#include "link/devicepacket.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "maincontent/widgetcontextmanage.h"

@@ -31,6 +31,8 @@ public:
     // Gives every cell of the row an empty centred item; the editable columns
     // are those of a search (or only IP and MAC before any search).
     void createRowItems(int row, bool searchColumns);
+    // First selected row of the device table, -1 when none.
+    int selectedRow() const;
 
     QString mIp;
     QString mMac;
@@ -56,7 +58,6 @@ private slots:
 
 private:
     void searchInterface(int entry);
-    int selectedRow() const;
     QString cellText(int row, int column) const;
     void setSearchControlsEnabled(bool enabled);
     void switchLanguage(int index);

@@ -1,6 +1,374 @@
+// The UDP road: search answers, state records, and the device state read of
+// connect and refresh with its 2-of-3 agreement.
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
+#include "ui_networkdialog.h"
 
-void MainWindow::parsingLowerComputerStatusByUdp() {}
-void MainWindow::connectDevice(bool) {}
-void MainWindow::on_ptn_refresh_clicked() {}
-void MainWindow::on_NetConnectBtn_clicked() {}
+#include "globals.h"
+#include "networkdialog.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
+#include "link/devicestate.h"
+#include "link/linktr.h"
+#include "link/networkportmanager.h"
+#include "link/udpreply.h"
+#include "maincontent/mymessagebox.h"
+#include "maincontent/waitingwidget.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QListView>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+
+namespace {
+const QString kGlobalQuery = QStringLiteral("0805000070");
+const QString kWindowQueries[4] = {QStringLiteral("08010001DC"), QStringLiteral("0802000161"),
+                                   QStringLiteral("080300010A"), QStringLiteral("080400011C")};
+const int kReadWaitMs = 300;
+const QSize kNoSignalSize(3840, 2160);
+const int kLowResolutionEntry = 6;   // 720P stands in for inputs that are too small
+
+void wait(const QString &text, int ms)
+{
+    WaitingWidget busy(text, ms, 0);
+    busy.exec();
+}
+
+QString tableText(QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void hideGridEntries(QComboBox *combo, bool hide)
+{
+    auto *list = qobject_cast<QListView *>(combo->view());
+    if (!list)
+        return;
+    for (int i = 9; i < 18 && i < combo->count(); ++i)
+        list->setRowHidden(i, hide);
+}
+}
+
+void MainWindow::on_NetConnectBtn_clicked()
+{
+    mNetworkDialog->raise();
+    mNetworkDialog->show();
+}
+
+void MainWindow::parsingLowerComputerStatusByUdp()
+{
+    // Every waiting datagram is taken, a bad one too, or the socket would
+    // signal no more.
+    while (mUdpSocket->hasPendingDatagrams()) {
+        const QByteArray datagram = mUdpSocket->receiveDatagram().data();
+        if (mDiscoveryMode)
+            fillDeviceTableRow(datagram);
+        if (ReplyState != 0)
+            fileStatusRecords(datagram);
+    }
+}
+
+void MainWindow::fillDeviceTableRow(const QByteArray &datagram)
+{
+    QTableWidget *table = mNetworkDialog->getUi().tableWidget;
+    const int row = mDeviceTableRow;
+    while (table->rowCount() <= row + 1) {
+        table->setRowCount(table->rowCount() + 1);
+        mNetworkDialog->createRowItems(table->rowCount() - 1, true);
+    }
+
+    DiscoveryRow reply;
+    if (!parseDiscoveryReply(datagram, &reply))
+        return;
+
+    mNetworkDialog->mMacList.append(reply.mac);
+    const QStringList cells = reply.cells(row);
+    for (int column = 0; column < table->columnCount() && column < cells.size(); ++column) {
+        QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, item);
+        }
+        item->setText(cells.at(column));
+        if (column == 6 || column == 7 || (reply.dhcp && (column == 1 || column == 2)))
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    }
+    ++mDeviceTableRow;
+}
+
+void MainWindow::fileStatusRecords(const QByteArray &datagram)
+{
+    const StatusRecords parsed = parseStatusRecords(datagram);
+    for (const auto &record : parsed.records) {
+        if (ReplyState == 1 || ReplyState == 2)
+            emit readInfo(QStringLiteral("MainWindow::received\uFF1A key-") + QString::number(record.first)
+                          + QStringLiteral("    value-") + record.second);
+        switch (ReplyState) {
+        case 1: mReplyMapGlobal.insert(record.first, record.second); break;
+        case 2: mReplyMapA.insert(record.first, record.second); break;
+        case 3: mReplyMapB.insert(record.first, record.second); break;
+        case 4: mReplyMapC.insert(record.first, record.second); break;
+        default: break;
+        }
+    }
+    if (parsed.malformed) {
+        qDebug() << "数据有误！";
+        MyMessageBox::warning(this, linkTr("警告"), linkTr("回传数据出现问题，请尝试重新连接"));
+    }
+}
+
+void MainWindow::connectDevice(bool dhcp)
+{
+    NetworkPortManager *holder = NetworkPortManager::getInstance();
+    holder->mDhcpMode = dhcp;
+    QTableWidget *table = mNetworkDialog->getUi().tableWidget;
+    const int row = mNetworkDialog->selectedRow();
+    const QString deviceIp = tableText(table, row, 1);
+    const QString version = tableText(table, row, 4);
+    g_offlineMode = true;
+    mDeviceIp.clear();
+    enableControls();
+
+    const int generation = versionTypeFromText(version);
+    if (generation == 0) {
+        emit readInfo(QStringLiteral("MainWindow::connect\uFF1Aversion —— Unknow | versionType —— Unknow"));
+        MyMessageBox::warning(this, QStringLiteral("警告"), QStringLiteral("未识别的下位机版本，连接错误！"));
+        return;
+    }
+    versionType = generation;
+    emit readInfo(QStringLiteral("MainWindow::connect\uFF1Aversion —— ") + version
+                  + QStringLiteral(" | versionType —— ") + QString::number(versionType));
+
+    initLayoutZoomTable(versionType == 4 ? 2 : 1);
+    hideGridEntries(ui->rowCbx, versionType == 1);
+    hideGridEntries(ui->columnCbx, versionType == 1);
+    initSpliceCommandTable();
+
+    const QString local = versionType <= 2 ? mNetworkDialog->getUi().cbx_ipAddress->currentText()
+                                           : tableText(table, row, 6);
+    const quint16 port = holder->mDhcpMode ? 68 : 23;
+    if (!readDeviceState(QHostAddress(local), deviceIp, port, linkTr("连接失败！")))
+        return;
+
+    g_networkConnected = true;
+    mUdpSession = true;
+    wait(linkTr("连接成功！"), 1000);
+    mDeviceIp = deviceIp;
+    holder->mLocalIp = local;
+    holder->mUdpSession = true;
+    holder->mDeviceIp = deviceIp;
+    setCurrentWindowsMovable(true);
+    applyLayoutZoom(mStoredRowIndex, mStoredColumnIndex);
+}
+
+void MainWindow::on_ptn_refresh_clicked()
+{
+    // Only a link made from the network dialog can be read over UDP.
+    if (!g_networkConnected || !mUdpSession) {
+        MyMessageBox::warning(this, linkTr("警告"), linkTr("您还没有网络连接下位机"));
+        return;
+    }
+    NetworkPortManager *holder = NetworkPortManager::getInstance();
+    const quint16 port = holder->mDhcpMode ? 68 : 23;
+    if (!readDeviceState(QHostAddress(holder->mLocalIp), mDeviceIp, port, linkTr("刷新失败！")))
+        return;
+    applyLayoutZoom(mStoredRowIndex, mStoredColumnIndex);
+    wait(linkTr("刷新成功！"), 1000);
+}
+
+bool MainWindow::readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port,
+                                 const QString &failText)
+{
+    const QHostAddress device(deviceIp);
+    auto query = [&](const QString &text) {
+        bindUdpSocket(local);
+        mUdpSocket->writeDatagram(QByteArray::fromHex(text.toLatin1()), device, port);
+        emit readInfo(QStringLiteral("MainWindow::send\uFF1A ") + text);
+    };
+
+    ReplyState = 1;
+    query(kGlobalQuery);
+    wait(linkTr("层级、拼接模式信息获取..."), kReadWaitMs);
+    applyGlobalReply();
+
+    static const char *const readTexts[3] = {"waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)"};
+    for (int i = 0; i < 4; ++i) {
+        mReplyMapA.clear();
+        mReplyMapB.clear();
+        mReplyMapC.clear();
+        for (int read = 0; read < 3; ++read) {
+            ReplyState = 2 + read;
+            query(kWindowQueries[i]);
+            wait(linkTr(readTexts[read]), kReadWaitMs);
+        }
+        const ReplyMap *agreed = voteReplyMaps(mReplyMapA, mReplyMapB, mReplyMapC);
+        if (!agreed) {
+            wait(failText, 1000);
+            g_networkConnected = false;
+            mUdpSession = false;
+            NetworkPortManager::getInstance()->mUdpSession = false;
+            ReplyState = 0;
+            // The status line must not go on saying "connected".
+            g_pendingStatusCode = 1;
+            g_statusMessagePending = true;
+            return false;
+        }
+        const ReplyMap taken = *agreed;
+        ReplyState = 0;
+        applyWindowReply(i, taken);
+        wait(linkTr("通道") + QString::number(i + 1) + linkTr("校正成功!"), 500);
+    }
+
+    ResolutionRatioScene *scene = ui->graphicsView->mScenes.value(0);
+    if (!scene)
+        return true;
+    const QString stacking = mReplyMapGlobal.value(7);
+    for (int j = 0; j < scene->mChannels.size() && j < 4; ++j) {
+        InputChannel *window = scene->mChannels[j];
+        const int source = window->mInputSourceIndex;
+        const InputSourceButton *button = (source >= 0 && source < 4) ? mInputSourceButtons.value(source) : nullptr;
+        window->mCropHStart = 0;
+        window->mCropVStart = 0;
+        window->mCropHEnd = button ? button->mSourceWidth : kNoSignalSize.width();
+        window->mCropVEnd = button ? button->mSourceHeight : kNoSignalSize.height();
+        if (const int layer = layerFromStackText(stacking, j)) {
+            window->mLayer = layer;
+            window->setZValue(5 - layer);
+        }
+    }
+    return true;
+}
+
+void MainWindow::applyGlobalReply()
+{
+    const ReplyMap &global = mReplyMapGlobal;
+    if (versionType >= 3) {
+        const int mode = replyValue(global, 8, 10);
+        if (mode >= 0 && mode < ui->outputModeComBox->count()) {
+            ui->outputModeComBox->setCurrentIndex(mode);
+            g_outputMode = mode;
+        }
+    }
+
+    int rows = 0, cols = 0;
+    if (versionType <= 4) {
+        spliceGridFromKey6(global.value(6), &rows, &cols);
+    } else {
+        rows = replyValue(global, 5);
+        cols = replyValue(global, 6);
+    }
+    // A grid the lists do not hold leaves the current one.
+    if (rows >= 1 && rows <= ui->rowCbx->count())
+        ui->rowCbx->setCurrentIndex(rows - 1);
+    if (cols >= 1 && cols <= ui->columnCbx->count())
+        ui->columnCbx->setCurrentIndex(cols - 1);
+
+    mStoredColumnIndex = ui->columnCbx->currentIndex();
+    mStoredRowIndex = ui->rowCbx->currentIndex();
+    ui->selectSceneBtn->setEnabled(false);
+    updateWallScene();
+    if (ResolutionRatioScene *scene = ui->graphicsView->mScenes.value(mCurrentSceneIndex))
+        scene->setLayout(ui->rowCbx->currentText() + QLatin1Char('x') + ui->columnCbx->currentText());
+}
+
+void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
+{
+    UserView *view = ui->graphicsView;
+    ResolutionRatioScene *scene = view->mScenes.value(0);
+    if (!scene || i >= scene->mChannels.size())
+        return;
+    InputChannel *window = scene->mChannels[i];
+    auto value = [&reply](int key) { return replyValue(reply, key); };
+
+    const DeviceGeometry g = scaleDeviceGeometry(value(1), value(2), value(3), value(4),
+                                                 ui->rowCbx->currentText().toInt(),
+                                                 ui->columnCbx->currentText().toInt());
+    window->setRect(QRectF(0, 0, g.width, g.height));
+    window->setPos(g.x, g.y);
+
+    QAction *openAction = view->mOpenWindowActions.value(i);
+    if (value(0x2B) != 0) {
+        window->openChannel();
+        if (openAction)
+            openAction->setVisible(false);
+    } else {
+        window->closeChannel();
+        if (openAction)
+            openAction->setVisible(true);
+    }
+    emit view->changeRightMenuInfo();
+
+    window->mRed = window->mSolidRed = value(0x27);
+    window->mGreen = window->mSolidGreen = value(0x28);
+    window->mBlue = window->mSolidBlue = value(0x29);
+    window->mLuminance = value(0x0C) - 1024;
+    const int source = value(0x2D);
+    if (source >= 0 && source <= 4)
+        window->mInputSourceIndex = source;
+    window->mSolidColor = value(0x2A) != 0;
+    if (!window->mSolidColor) {
+        window->mRed = window->mSolidRed = 136;
+        window->mGreen = window->mSolidGreen = 155;
+        window->mBlue = window->mSolidBlue = 177;
+    }
+    window->mContrast = value(0x0B);
+    window->mSaturation = value(0x0F);
+    window->mColorTemperature = value(0x11);
+    window->mHue = value(0x10) - 180;
+    window->mHSharpness = value(0x0D) - 10;
+    window->mVSharpness = value(0x0E) - 10;
+    window->mAudio = value(0x2E) != 0;
+    window->mFreeze = value(0x2C) != 0;
+    window->mHMirror = value(0x14) != 0;
+    window->mVMirror = value(0x15) != 0;
+    window->mHFiltration = value(0x16);
+    window->mVFiltration = value(0x17);
+    window->mShadow = value(0x18);
+    window->mBlock = value(0x19);
+    window->mNoise = value(0x1A);
+    window->mHair = value(0x1B);
+    window->mDeGamma = value(0x12);
+    window->mPanelGamma = value(0x13);
+
+    // Input resolution, kept on the input-source button of the same index.
+    const int code = value(0x32);
+    emit readInfo(linkTr("输入分辨率代号：") + QString::number(code));
+    QSize size = kNoSignalSize;
+    QString text;
+    const InputResolutionClass kind = classifyResolutionCode(code, mInputResolutions.size());
+    switch (kind) {
+    case InputResolutionClass::TooLow:
+        if (mInputResolutions.size() > kLowResolutionEntry)
+            size = mInputResolutions.at(kLowResolutionEntry);
+        text = linkTr("窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)");
+        break;
+    case InputResolutionClass::Listed:
+        size = mInputResolutions.at(code);
+        text = linkTr("窗口%1，输入源%2分辨率(%3,%4)");
+        break;
+    case InputResolutionClass::NoSignal:
+        text = linkTr("窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)");
+        break;
+    }
+    if (InputSourceButton *button = mInputSourceButtons.value(i)) {
+        button->mSourceWidth = size.width();
+        button->mSourceHeight = size.height();
+    }
+    emit readInfo(text.arg(i).arg(window->mInputSourceIndex).arg(size.width()).arg(size.height()));
+    const bool usable = kind == InputResolutionClass::Listed;
+    ui->label_sliceImage->setVisible(!usable);
+    g_windowInputSupported[i] = usable ? 1 : 0;
+
+    const int degrees = rotationFromDevice(value(0x31), value(0x14), value(0x15), window->mRotation);
+    window->mRotation = degrees;
+    window->mRotate0 = degrees == 0;
+    window->mRotate90 = degrees == 90;
+    window->mRotate180 = degrees == 180;
+    window->mRotate270 = degrees == 270;
+    window->update();
+}
