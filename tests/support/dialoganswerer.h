@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -37,7 +38,8 @@ private:
     Answer mAnswer;
     QHash<QString, Answer> mAnswerFor;
     QTimer mTimer;
-    QList<QObject *> mHandled;
+    // Guarded: a later dialog built at a dead one's address is a new dialog.
+    QList<QPointer<QObject>> mHandled;
 };
 
 #endif
