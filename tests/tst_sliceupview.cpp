@@ -285,8 +285,6 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, text);
-        // Resources of a static library are registered by hand.
-        Q_INIT_RESOURCE(translations);
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/res/lanague_%1.qm").arg(language)));
         QCOMPARE(translator.translate("SliceUpScene", " 分辨率： \n %1 x %2"), text);

@@ -881,4 +881,3 @@ void MainWindow::onImageSliderReleased(int index)
     sendImageParameter(index, deviceValue(pair.first, pair.second->text().toInt()));
 }
 
-void MainWindow::on_checkBox_clicked(bool) {}
