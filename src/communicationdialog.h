@@ -13,7 +13,6 @@ public:
     explicit CommunicationDialog(QWidget *parent = nullptr);
     ~CommunicationDialog() override;
     void retranslateUi();
-    Ui::CommunicationDialog *form() const { return ui; }
 
 public slots:
     void showInfo(QString info);

@@ -20,6 +20,9 @@ class QPushButton;
 class QColorDialog;
 class QKeyEvent;
 class QSlider;
+class QLineEdit;
+struct InputSourceValues;
+class QRectF;
 class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
@@ -111,7 +114,8 @@ public:
     void initInputSources();
     void loadInputSourceCaptions();
     void onInputSourceDropped(InputSourceButton *button, int inputSourceIndex, QPoint pos);
-    void openWindowAt(int inputSourceIndex, QPointF scenePos);
+    void openWindowAt(InputSourceButton *button, int source, QPoint globalPos);
+    void assignInputSource(int index, InputSourceButton *button, int source);
     void initAttributeControls();
     void hideUnsupportedControls();
     int positionScale();
@@ -123,6 +127,30 @@ public:
     void onSceneRightMenuInfo();
     void onWindowLevelChanged(int index);
     void sendImageParameter(int index, int value);
+    // selected-window panel (preset/mainwindow_panel.cpp)
+    InputChannel *panelWindow(int index) const;     // window of the current canvas
+    InputChannel *selectedWindow() const;
+    int selectedIndex() const;
+    ResolutionRatioScene *panelScene() const;
+    QPair<int, int> wallGrid() const;               // rows, columns
+    QPair<float, float> panelRatios(const QRectF &sceneRect) const;
+    QVector<QPair<QSlider *, QLineEdit *>> pictureControls() const;
+    void onPosXEdited();
+    void onWidthEdited();
+    void onPosYOrHeightEdited(bool height);
+    void onCropEdited(int code);
+    void onColorEdited(int code);
+    void onShowWindowChanged(int state);
+    void onAudioChanged(int state);
+    void onFreezeChanged(int state);
+    void enableFrozenWindowControls();
+    void onSolidColorChanged(int state);
+    void onFlagBoxChanged(bool InputSourceValues::*flag, int code, int state);
+    void onDeinterlaceChanged(int state);
+    void onPullDownChanged(int code, int state);
+    void onImageSliderValueChanged(int index, int value);
+    void onImageEditFinished(int index);
+    void onImageSliderReleased(int index);
     void updateWallScene();
     void applyLayoutZoom(int rowIndex, int columnIndex);
     void applyLayoutZoomFromUi();

@@ -75,6 +75,8 @@ Ui_NetworkDialog NetworkDialog::getUi() const
 void NetworkDialog::retranslateUi()
 {
     ui->retranslateUi(this);
+    // The help page follows its dialog into every language.
+    mHelp->retranslateUi();
 }
 
 void NetworkDialog::createRowItems(int row, bool searchColumns)
@@ -383,8 +385,7 @@ void NetworkDialog::switchLanguage(int index)
     g_languageIndex = index;
     mMainWindow->changeLanguage(index);
     if (MainTitleBar *bar = WidgetContextManage::getInstance()->mainTitleBar())
-        if (auto *label = bar->findChild<QLabel *>(QStringLiteral("labelTitleName")))
-            label->setText(QStringLiteral("Halden"));
+        bar->titleLabel()->setText(QStringLiteral("Halden"));
 }
 
 void NetworkDialog::on_Button_EN_clicked() { switchLanguage(1); }

@@ -206,6 +206,12 @@ private slots:
         QCOMPARE(mButtons[0]->text(), QStringLiteral("1-Hall"));
         QCOMPARE(mButtons[1]->text(), QStringLiteral("输入 2"));
         QCOMPARE(mButtons[1]->mDefaultCaption, 1);
+
+        // An empty confirm replaces the other spelling, so the caption is off.
+        rename(mButtons[0], QString());
+        mButtons[0]->setText(QStringLiteral("none"));
+        mButtons[0]->loadSavedCaption();
+        QCOMPARE(mButtons[0]->text(), QStringLiteral("none"));
     }
 
     void dragEmitsAndReturnsHome()

@@ -9,15 +9,9 @@
 #include <algorithm>
 
 #include "globals.h"
+#include "sceneclamp.h"
 
 namespace {
-
-// Unlike qBound/std::clamp this is defined when lo > hi (a window larger than
-// its canvas): the lower bound wins.
-double boundTolerant(double lo, double value, double hi)
-{
-    return std::max(lo, std::min(value, hi));
-}
 
 bool linkOrOffline()
 {
@@ -337,14 +331,8 @@ void InputChannel::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 QVariant InputChannel::itemChange(GraphicsItemChange change, const QVariant &value)
 {
     if (change == ItemPositionChange && scene()) {
-        const QRectF canvas = scene()->sceneRect();
-        const double left = static_cast<int>(canvas.left() - mRect.x());
-        const double top = static_cast<int>(canvas.top() - mRect.y());
-        const double width = static_cast<int>(canvas.width() - mRect.width());
-        const double height = static_cast<int>(canvas.height() - mRect.height());
         const QPointF wanted = value.toPointF();
-        const QPointF allowed(boundTolerant(left, wanted.x(), left + width),
-                              boundTolerant(top, wanted.y(), top + height));
+        const QPointF allowed = clampToScene(scene()->sceneRect(), mRect, wanted);
         if (allowed != wanted)
             return allowed;
         return value;

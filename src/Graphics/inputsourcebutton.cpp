@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QSettings>
 
+#include "inisettings.h"
 #include "inputsourcebuttoneditline.h"
 
 const QString InputSourceButton::kSettingsFile = QStringLiteral("./inputSourceButton.ini");
@@ -13,18 +14,6 @@ QString InputSourceButton::settingsKey(int number, const QString &name)
 }
 
 namespace {
-
-// Windows INI files match keys whatever their case; so do we when reading.
-QVariant readKeyAnyCase(QSettings &settings, const QString &key, const QVariant &fallback = QVariant())
-{
-    if (settings.contains(key))
-        return settings.value(key);
-    for (const QString &k : settings.allKeys()) {
-        if (k.compare(key, Qt::CaseInsensitive) == 0)
-            return settings.value(k);
-    }
-    return fallback;
-}
 
 // Whole-pixel global mouse position (halves go up, as qRound does).
 QPoint globalPixel(const QMouseEvent *event)
@@ -52,8 +41,8 @@ void InputSourceButton::loadSavedCaption()
 {
     QSettings settings(kSettingsFile, QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
-    const QString text = readKeyAnyCase(settings, settingsKey(mInputSourceIndex, QStringLiteral("text"))).toString();
-    const QString enable = readKeyAnyCase(settings, settingsKey(mInputSourceIndex, QStringLiteral("enable"))).toString();
+    const QString text = iniValue(settings, settingsKey(mInputSourceIndex, QStringLiteral("text"))).toString();
+    const QString enable = iniValue(settings, settingsKey(mInputSourceIndex, QStringLiteral("enable"))).toString();
     if (enable == QLatin1String("1")) {
         setText(text);
         mDefaultCaption = 0;

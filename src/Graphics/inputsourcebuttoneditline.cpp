@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "globals.h"
+#include "inisettings.h"
 #include "inputsourcebutton.h"
 
 namespace {
@@ -82,7 +83,7 @@ void InputSourceButtonEditLine::saveButtonSettings(bool enable)
     settings.setIniCodec("UTF-8");
     const int number = button->mInputSourceIndex;
     if (enable)
-        settings.setValue(InputSourceButton::settingsKey(number, QStringLiteral("text")), button->text());
-    settings.setValue(InputSourceButton::settingsKey(number, QStringLiteral("enable")),
-                      enable ? QStringLiteral("1") : QStringLiteral("0"));
+        setIniValue(settings, InputSourceButton::settingsKey(number, QStringLiteral("text")), button->text());
+    setIniValue(settings, InputSourceButton::settingsKey(number, QStringLiteral("enable")),
+                enable ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -96,12 +96,6 @@ const QString &UserView::menuText(int row, int language)
     return table[row][(language >= 0 && language < 4) ? language : 0];
 }
 
-float UserView::zoomScale(int v)
-{
-    const double b = 0.009 * v;
-    return static_cast<float>((b * (b + 0.01) + 0.01) * (0.0148 * v) + 0.02);
-}
-
 QPointF UserView::cappedFactors(qreal width, qreal height)
 {
     const double wmax = std::min<double>(width, 3840);
@@ -190,8 +184,7 @@ void UserView::init()
         connect(channels.at(i), &InputChannel::sendXYPos, this,
                 [this, i](int mode) { onSendXYPos(i, mode); });
 
-    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                   | QPainter::SmoothPixmapTransform | QPainter::HighQualityAntialiasing);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -646,7 +639,7 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 
 void UserView::handleData()
 {
-    if (!linkUp())
+    if (!linkUp() || !currentScene())
         return;
     const QList<InputChannel *> &channels = currentScene()->mChannels;
     for (int i = 0; i < channels.size(); ++i) {
@@ -681,7 +674,7 @@ int UserView::openWindowAt(QPoint globalPos)
         qDebug() << "所有窗口都已打开，不能再继续创建窗口";
         return -1;
     }
-    const QPointF s = mapToScene(mapFromGlobal(globalPos));
+    const QPointF s = mapToScene(viewport()->mapFromGlobal(globalPos));
     const qreal W = scene->sceneRect().width();
     const qreal H = scene->sceneRect().height();
     if (s.x() < 0 || s.y() < 0 || s.x() > W || s.y() > H) {
@@ -1032,7 +1025,7 @@ void UserView::zoomToRubberBand()
 
 void UserView::applyZoomStep()
 {
-    const float s = zoomScale(g_zoomStep);
+    const float s = MainWindow::zoomScale(g_zoomStep);
     resetTransform();
     scale(s, s);
 }

@@ -11,6 +11,7 @@ class MainWindow;
 class ResolutionRatioScene;
 class InputChannel;
 class TransferController;
+class SetItemAttribute;
 class QAction;
 class QMenu;
 class QTimer;
@@ -52,8 +53,6 @@ public:
 
     // The four-language menu table: row, language column 0..3.
     static const QString &menuText(int row, int language);
-    // Wall zoom curve shared by the wheel, the zoom rectangle and the slider.
-    static float zoomScale(int v);
     // Canvas pixels to device pixels for the drag road, by canvas size and layout.
     static QPointF deviceFactors(qreal width, qreal height, const QString &layoutName);
     // Factors that only cap the canvas at 3840 x 2160.
@@ -73,6 +72,7 @@ public:
     QList<QAction *> mInputSourceActions;
     QMenu *mLayerMenu = nullptr;
     QList<QAction *> mLayerActions;
+    SetItemAttribute *mAttributeDialog = nullptr;   // not opened: its entry stays hidden
     QPoint mMenuPos;
     TransferController *mTransferController = nullptr;
     QTimer *mXYPosTimer = nullptr;

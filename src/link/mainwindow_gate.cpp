@@ -4,7 +4,9 @@
 
 #include "globals.h"
 #include "link/linktr.h"
+#include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
 #include "maincontent/mymessagebox.h"
 #include "networkdialog.h"
@@ -70,4 +72,13 @@ void MainWindow::on_testButton_clicked()
 {
     if (mNetworkDialog)
         mNetworkDialog->applyTimerInterval();
+}
+
+void MainWindow::setCurrentWindowsMovable(bool movable)
+{
+    UserView *view = ui->graphicsView;
+    if (!view || mCurrentSceneIndex < 0 || mCurrentSceneIndex >= view->mScenes.size())
+        return;
+    for (InputChannel *channel : qAsConst(view->mScenes.at(mCurrentSceneIndex)->mChannels))
+        channel->setFlag(QGraphicsItem::ItemIsMovable, movable);
 }

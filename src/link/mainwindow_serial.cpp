@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QSettings>
@@ -79,10 +80,11 @@ void fillPortLists(MainWindow *window, const QStringList &texts)
     }
 }
 
-void showOpenedNotice(MainWindow *window, NoticeWidget *notice)
+// The notice moves into the window it is shown over and may go with it.
+void showOpenedNotice(MainWindow *window, QPointer<NoticeWidget> &notice)
 {
-    notice->Notice(window, linkTr("打开成功"), 1500);
-    notice->Notice(window->mNetworkDialog, linkTr("打开成功"), 1500);
+    NoticeWidget::showNotice(notice, window, linkTr("打开成功"), 1500);
+    NoticeWidget::showNotice(notice, window->mNetworkDialog, linkTr("打开成功"), 1500);
 }
 } // namespace
 
@@ -217,7 +219,7 @@ void MainWindow::on_openButton_clicked()
         enableControls();
         setOpenButtonTexts(this, linkTr("关闭串口"));
         postStatus(kStatusSerialConnected);
-        static NoticeWidget *notice = new NoticeWidget;
+        static QPointer<NoticeWidget> notice;
         showOpenedNotice(this, notice);
     }
 }
@@ -234,7 +236,7 @@ void MainWindow::readyReadSlot()
         g_serialConnected = true;
         ui->openButton->setText(linkTr("关闭串口"));
         postStatus(kStatusSerialConnected);
-        static NoticeWidget *notice = new NoticeWidget;
+        static QPointer<NoticeWidget> notice;
         showOpenedNotice(this, notice);
     }
 }
@@ -257,6 +259,5 @@ void MainWindow::on_ptn_offLine_clicked()
     setOpenButtonTexts(this, linkTr("打开串口"));
     setCurrentWindowsMovable(true);
     postStatus(kStatusOffline);
-    const int language = languageColumn();
-    showStatusText(mStatusText[0][language] + mStatusText[kStatusOffline][language]);
+    showStatusText(statusLine(kStatusOffline));
 }

@@ -9,6 +9,7 @@
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
 #include "link/linktr.h"
+#include "link/networkportmanager.h"
 #include "link/routetable.h"
 #include "link/statusframe.h"
 #include "maincontent/mymessagebox.h"
@@ -154,6 +155,8 @@ void MainWindow::on_connect_clicked()
             disableControls();
         // Cleared before the close, so the disconnect handler knows the user asked.
         g_networkConnected = false;
+        mUdpSession = false;
+        NetworkPortManager::getInstance()->mUdpSession = false;
         ui->connect->setText(linkTr("连接服务器"));
         setLinkStatus(this, kStatusNotConnected);
         mTcpSocket->close();
@@ -167,6 +170,7 @@ void MainWindow::on_connect_clicked()
         port = 0;
     // Commands go to this socket from now on, not to a UDP device.
     mUdpSession = false;
+    NetworkPortManager::getInstance()->mUdpSession = false;
     if (mTcpSocket->state() != QAbstractSocket::UnconnectedState)
         mTcpSocket->abort();
     mTcpSocket->connectToHost(QHostAddress(ip), port, QIODevice::ReadWrite);

@@ -157,11 +157,12 @@ void MainWindow::connectDevice(bool dhcp)
 
     g_networkConnected = true;
     mUdpSession = true;
-    wait(linkTr("连接成功！"), 1000);
+    // The address goes with the flags: the pump runs during the wait below.
     mDeviceIp = deviceIp;
     holder->mLocalIp = local;
     holder->mUdpSession = true;
     holder->mDeviceIp = deviceIp;
+    wait(linkTr("连接成功！"), 1000);
     setCurrentWindowsMovable(true);
     applyLayoutZoom(mStoredRowIndex, mStoredColumnIndex);
 }

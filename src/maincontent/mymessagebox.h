@@ -3,8 +3,12 @@
 
 #include <QWidget>
 
-// Modal question, error, information and warning boxes; the button captions
-// follow the UI language at the moment of the call. True means "confirm".
+// Modal question, error, information and warning boxes. Each is a top-level
+// window (the parent argument is accepted and not used); the button captions
+// follow g_languageIndex at the moment of the call. True means the confirm
+// button was pressed; Escape, Cancel or the close button give false.
+// The usual titles are translated in this class's context:
+// MyMessageBox::tr("警告"), tr("错误"), tr("消息").
 class MyMessageBox : public QWidget
 {
     Q_OBJECT

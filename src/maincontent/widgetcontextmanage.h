@@ -3,10 +3,15 @@
 
 #include <QObject>
 
+#include <memory>
+#include <vector>
+
 class MainWindow;
 class MainTitleBar;
+class InputSourceInformation;
 
-// Program-wide registry of the main window and the main title bar.
+// Program-wide registry of the main window and the main title bar. It owns
+// neither and is not told when they go away.
 class WidgetContextManage : public QObject
 {
     Q_OBJECT
@@ -22,5 +27,8 @@ private:
     MainWindow *mMainWindow = nullptr;
     MainTitleBar *mMainTitleBar = nullptr;
 };
+
+// Four window records with the wall's default values and source indexes 1 to 4.
+std::vector<std::unique_ptr<InputSourceInformation>> createDefaultSourceRecords();
 
 #endif

@@ -4,6 +4,18 @@
 #include <QSettings>
 #include <QTranslator>
 
+// The compiled-in resources sit in a static library; nothing else refers
+// to them, so the linker would drop them unless they are named here.
+static void registerCompiledResources()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    Q_INIT_RESOURCE(translations);
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace LanguageFile {
 
 static const char kKey[] = "ID";
@@ -48,6 +60,7 @@ QString translationResource(int index)
 
 bool installTranslation(int index)
 {
+    registerCompiledResources();
     static QTranslator *translator = nullptr;
     if (translator) {
         QCoreApplication::removeTranslator(translator);

@@ -9,6 +9,25 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace {
+
+// The button of a message box or button box that gives the wanted answer.
+template <typename Box>
+QAbstractButton *answerButton(Box *box, DialogAnswerer::Answer answer)
+{
+    QAbstractButton *target = nullptr;
+    for (QAbstractButton *b : box->buttons()) {
+        const auto role = box->buttonRole(b);
+        if (answer == DialogAnswerer::Accept && (role == Box::AcceptRole || role == Box::YesRole))
+            target = b;
+        if (answer == DialogAnswerer::Reject && (role == Box::RejectRole || role == Box::NoRole))
+            target = b;
+    }
+    return target;
+}
+
+} // namespace
+
 DialogAnswerer::DialogAnswerer(Answer answer, QObject *parent) : QObject(parent), mAnswer(answer)
 {
     connect(&mTimer, &QTimer::timeout, this, &DialogAnswerer::poll);
@@ -36,12 +55,16 @@ QStringList DialogAnswerer::texts() const
 void DialogAnswerer::poll()
 {
     QWidget *w = QApplication::activeModalWidget();
-    if (!w || mHandled.contains(w))
+    mHandled.removeAll(QPointer<QObject>());
+    if (!w || mHandled.contains(QPointer<QObject>(w)))
         return;
     mHandled.append(w);
     Seen s;
     s.className = QString::fromLatin1(w->metaObject()->className());
     s.title = w->windowTitle();
+    s.size = w->size();
+    s.minimumSize = w->minimumSize();
+    s.maximumSize = w->maximumSize();
     if (auto *box = qobject_cast<QMessageBox *>(w)) {
         s.text = box->text();
         for (QAbstractButton *b : box->buttons())
@@ -56,23 +79,18 @@ void DialogAnswerer::poll()
             s.buttons << b->text();
     }
     seen.append(s);
-    const Answer answer = mAnswerFor.value(s.className, mAnswer);
+    const Answer answer = mClassAnswers.value(s.className, mAnswer);
     if (answer == Leave)
         return;
     QPointer<QWidget> guard(w);
-    if (auto *box = qobject_cast<QMessageBox *>(w)) {
-        QAbstractButton *target = nullptr;
-        for (QAbstractButton *b : box->buttons()) {
-            QMessageBox::ButtonRole role = box->buttonRole(b);
-            if (answer == Accept && (role == QMessageBox::AcceptRole || role == QMessageBox::YesRole))
-                target = b;
-            if (answer == Reject && (role == QMessageBox::RejectRole || role == QMessageBox::NoRole))
-                target = b;
-        }
-        if (target) {
-            target->click();
-            return;
-        }
+    QAbstractButton *target = nullptr;
+    if (auto *box = qobject_cast<QMessageBox *>(w))
+        target = answerButton(box, answer);
+    else if (auto *box = w->findChild<QDialogButtonBox *>())
+        target = answerButton(box, answer);
+    if (target) {
+        target->click();
+        return;
     }
     if (auto *dlg = qobject_cast<QDialog *>(w)) {
         if (answer == Accept)

@@ -4,12 +4,16 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QStringList>
 #include <QTimer>
 
 // Answers modal dialogs (message boxes, busy boxes, colour dialog) while a
 // test runs: each one that appears is recorded (class, title, text) and then
 // accepted or rejected. Start it before the call that opens the dialog.
+// Accept presses the box's accept (OK/Yes) button, Reject its reject (Cancel/No)
+// button; a dialog without such a button is accepted or rejected directly
+// (Reject then acts like Escape). Leave only records.
 class DialogAnswerer : public QObject
 {
     Q_OBJECT
@@ -19,14 +23,19 @@ public:
     ~DialogAnswerer() override;
 
     void setAnswer(Answer answer) { mAnswer = answer; }
-    // Dialogs of this class get their own answer (Leave lets a busy box run out).
-    void setAnswerFor(const QString &className, Answer answer) { mAnswerFor[className] = answer; }
+    // A different answer for dialogs of one class, e.g. ("WaitingWidget", Leave)
+    // lets busy boxes run their time while message boxes are still answered.
+    void setClassAnswer(const QString &className, Answer answer) { mClassAnswers.insert(className, answer); }
+    void setAnswerFor(const QString &className, Answer answer) { setClassAnswer(className, answer); }
 
     struct Seen {
         QString className;
         QString title;
         QString text;
         QStringList buttons;
+        QSize size;              // as shown
+        QSize minimumSize;
+        QSize maximumSize;
     };
     QList<Seen> seen;
     QStringList titles() const;
@@ -36,10 +45,9 @@ public:
 private:
     void poll();
     Answer mAnswer;
-    QHash<QString, Answer> mAnswerFor;
+    QHash<QString, Answer> mClassAnswers;
     QTimer mTimer;
-    // Guarded: a later dialog built at a dead one's address is a new dialog.
-    QList<QPointer<QObject>> mHandled;
+    QList<QPointer<QObject>> mHandled;   // a dialog gone frees its entry
 };
 
 #endif

@@ -163,7 +163,10 @@ void FakeBoxUdp::handle(const Packet &p)
                 .arg(mState->ip, mState->macDecimalText(), mState->port, mState->version,
                      mState->dhcp ? QStringLiteral("true") : QStringLiteral("false"),
                      p.from.toString(), mState->type);
-        reply(text.toUtf8(), p);
+        if (malformedDiscoveryFirst)
+            reply(text.toUtf8() + "/", p);
+        for (int i = 0; i < discoveryAnswers; ++i)
+            reply(text.toUtf8(), p);
         return;
     }
 
@@ -200,7 +203,7 @@ void FakeBoxUdp::handle(const Packet &p)
     case Reply::Drop:
         return;
     case Reply::Vary:
-        answer[7] = char(quint8(answer.at(7)) ^ 0x01);   // low byte of the first value
+        answer[7] = char(quint8(answer.at(7)) ^ ++mVariation);   // low byte of the first value
         break;
     case Reply::Empty:
         answer = answer.left(4);

@@ -47,7 +47,7 @@ public:
     enum class Reply {
         Normal,
         Drop,             // no answer
-        Vary,             // answer with one value changed
+        Vary,             // answer with one value changed (each Vary differently)
         Empty,            // a header without records
         MalformedFirst,   // a record with a broken separator, then the normal answer
     };
@@ -72,6 +72,10 @@ public:
     // normally.
     void script(int query, const QList<Reply> &actions) { mScripts[query] = actions; }
     int replyDelayMs = 0;
+    // Search answers: how many times to answer each request, and whether a
+    // malformed answer goes before them.
+    int discoveryAnswers = 1;
+    bool malformedDiscoveryFirst = false;
 
     QList<Packet> received;
     QList<Packet> receivedOn(quint16 port) const;
@@ -96,6 +100,7 @@ private:
     QUdpSocket *mUnicast68 = nullptr;
     QMap<int, QList<Reply>> mScripts;
     qint64 mStartMs = 0;
+    int mVariation = 0;
 };
 
 #endif

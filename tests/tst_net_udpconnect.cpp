@@ -1,0 +1,315 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "dialoganswerer.h"
+#include "fakebox.h"
+#include "globals.h"
+#include "mainwindow.h"
+#include "netdialogdriver.h"
+#include "networkdialog.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/inputsourcebutton.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
+#include "link/networkportmanager.h"
+
+// Connect and refresh over UDP against the stand-in box at 10.77.0.2: the
+// queries on the wire, the state applied to the wall and the panel, the
+// commands that follow as datagrams.
+class TstNetUdpConnect : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    FakeBoxState mState;
+    FakeBoxUdp *mBox = nullptr;
+    MainWindow *mWindow = nullptr;
+    NetDialogDriver *mDriver = nullptr;
+    DialogAnswerer *mAnswerer = nullptr;
+    QStringList mLog;
+
+    const QStringList kQueries = {"0805000070",
+                                  "08010001dc", "08010001dc", "08010001dc", "0802000161", "0802000161", "0802000161",
+                                  "080300010a", "080300010a", "080300010a", "080400011c", "080400011c", "080400011c"};
+
+    UserView *view() const { return mDriver->mainWidget<UserView>("graphicsView"); }
+    InputChannel *window(int i) const { return view()->mScenes.at(0)->mChannels.at(i); }
+    QComboBox *combo(const char *name) const { return mDriver->mainWidget<QComboBox>(name); }
+    QStringList busyTexts() const
+    {
+        QStringList out;
+        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
+            if (s.className == QLatin1String("WaitingWidget"))
+                out << (s.text.isEmpty() ? s.title : s.text);
+        return out;
+    }
+    QStringList messageTexts() const
+    {
+        QStringList out;
+        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
+            if (s.className != QLatin1String("WaitingWidget"))
+                out << s.text;
+        return out;
+    }
+    void clickMain(const char *name) { QTest::mouseClick(mDriver->mainWidget<QPushButton>(name), Qt::LeftButton); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QDir::setCurrent(mDir.path());
+
+        // A wall of one row of seven screens with a different state per window.
+        mState.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+        mState.setGrid(1, 7);
+        mState.global[7] = 0x0642;
+        mState.global[8] = 1;
+        mState.setWindowGeometry(0, 100, 50, 200, 300);
+        mState.setWindowGeometry(1, 300, 60, 250, 350);
+        mState.setWindowGeometry(2, 20, 30, 100, 150);
+        mState.setWindowGeometry(3, 500, 100, 120, 110);
+        mState.windows[0][0x14] = 1;      // both mirrors and code 0: 180 degrees
+        mState.windows[0][0x15] = 1;
+        mState.windows[1][0x31] = 1;      // 270
+        mState.windows[2][0x31] = 3;      // 90
+        mState.windows[2][0x2B] = 0;      // closed
+        mState.windows[2][0x2D] = 4;      // no source
+        mState.windows[0][0x32] = 16;     // listed
+        mState.windows[1][0x32] = 3;      // too low
+        mState.windows[2][0x32] = 45;     // no signal
+        mState.windows[3][0x32] = 6;      // the lowest listed
+        mState.windows[3][0x2A] = 1;      // solid colour kept
+        mState.windows[0][0x0C] = 1024 - 20;
+        for (int key = 0x16; key <= 0x1B; ++key)
+            mState.windows[0][key] = (key - 0x16) % 2;
+
+        mBox = new FakeBoxUdp(&mState, this);
+        QVERIFY(mBox->start());
+        mWindow = new MainWindow;
+        mWindow->resize(1400, 900);
+        mWindow->show();
+        connect(mWindow, &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
+        mDriver = new NetDialogDriver(mWindow);
+        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
+        mAnswerer->setClassAnswer(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
+    }
+
+    void cleanupTestCase()
+    {
+        delete mDriver;
+        delete mWindow;
+    }
+
+    void connectReadsTheStateAndAppliesIt()
+    {
+        QVERIFY(mDriver->quickSearch());
+        mDriver->selectRow(0);
+        mBox->clear();
+        mAnswerer->clear();
+        mLog.clear();
+        QElapsedTimer clock;
+        clock.start();
+        mDriver->click("ptn_connectDevice");
+        QVERIFY(clock.elapsed() >= 6500);
+
+        // Exactly the global query and three queries per window, raw, to port 23.
+        QCOMPARE(mBox->unicastHex(), kQueries);
+        for (const FakeBoxUdp::Packet &p : mBox->received) {
+            QCOMPARE(p.port, quint16(23));
+            QCOMPARE(p.from.toString(), QString("10.77.0.1"));
+            QCOMPARE(p.fromPort, quint16(1400));
+        }
+        QVERIFY(messageTexts().isEmpty());
+        QCOMPARE(busyTexts(), QStringList({"层级、拼接模式信息获取...",
+                                            "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道1校正成功!",
+                                            "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道2校正成功!",
+                                            "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道3校正成功!",
+                                            "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道4校正成功!",
+                                            "连接成功！"}));
+
+        // The link is up on UDP.
+        NetworkPortManager *holder = NetworkPortManager::getInstance();
+        QVERIFY(g_networkConnected);
+        QVERIFY(g_offlineMode);
+        QVERIFY(mWindow->mUdpSession);
+        QVERIFY(holder->mUdpSession);
+        QVERIFY(!holder->mDhcpMode);
+        QCOMPARE(mWindow->mDeviceIp, QString("10.77.0.2"));
+        QCOMPARE(holder->mDeviceIp, QString("10.77.0.2"));
+        QCOMPARE(holder->mLocalIp, QString("10.77.0.1"));
+        QCOMPARE(versionType, 5);
+        QCOMPARE(mWindow->ReplyState, 0);
+        QCOMPARE(g_pendingStatusCode, 2);
+
+        // The traffic log.
+        QCOMPARE(mLog.first(), QString("MainWindow::connect\uFF1Aversion —— 2.4.10 | versionType —— 5"));
+        QCOMPARE(mLog.at(1), QString("MainWindow::send\uFF1A 0805000070"));
+        QVERIFY(mLog.contains("MainWindow::received\uFF1A key-5    value-0001"));
+        QVERIFY(mLog.contains("MainWindow::received\uFF1A key-7    value-0642"));
+        QVERIFY(mLog.contains("MainWindow::received\uFF1A key-50    value-0010"));
+        QVERIFY(mLog.contains("MainWindow::send\uFF1A 08010001DC"));
+
+        // Global state: one row of seven screens, output mode 1.
+        QCOMPARE(combo("rowCbx")->currentIndex(), 0);
+        QCOMPARE(combo("columnCbx")->currentIndex(), 6);
+        QCOMPARE(mWindow->mStoredRowIndex, 0);
+        QCOMPARE(mWindow->mStoredColumnIndex, 6);
+        QCOMPARE(view()->mScenes.at(0)->mLayoutName, QString("1x7"));
+        QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);
+        QCOMPARE(g_outputMode, 1);
+
+        // Geometry of one row: x and width by 7/2 and 120/119, y and height by 120/119.
+        const double f = 120.0 / 119.0;
+        const double k = 2 / 7.0f;
+        QCOMPARE(window(0)->pos(), QPointF(100 / k * f, 50 * f));
+        QCOMPARE(window(0)->mRect.width(), 200 / k * f);
+        QCOMPARE(window(0)->mRect.height(), 300 * f);
+        QCOMPARE(window(1)->pos(), QPointF(300 / k * f, 60 * f));
+        QCOMPARE(window(3)->mRect.width(), 120 / k * f);
+
+        // Layers from 0642, rotations from the codes 0 (mirrored), 1, 3 and 0.
+        QCOMPARE(QList<int>({window(0)->mLayer, window(1)->mLayer, window(2)->mLayer, window(3)->mLayer}),
+                 QList<int>({1, 4, 3, 2}));
+        QCOMPARE(window(1)->zValue(), 1.0);
+        QCOMPARE(QList<int>({window(0)->mRotation, window(1)->mRotation, window(2)->mRotation, window(3)->mRotation}),
+                 QList<int>({180, 270, 90, 0}));
+        QVERIFY(window(0)->mRotate180 && !window(0)->mRotate0);
+        QVERIFY(window(1)->mRotate270 && window(2)->mRotate90 && window(3)->mRotate0);
+
+        // Open state and the open-window menu.
+        QVERIFY(window(0)->mOpen && window(0)->isVisible());
+        QVERIFY(!window(2)->mOpen && !window(2)->isVisible());
+        QVERIFY(view()->mOpenWindowActions.at(2)->isVisible());
+        QVERIFY(!view()->mOpenWindowActions.at(0)->isVisible());
+
+        // Picture values and colours.
+        QCOMPARE(window(0)->mLuminance, -20);
+        QCOMPARE(window(0)->mHue, 7);
+        QCOMPARE(window(0)->mHSharpness, 3);
+        QCOMPARE(window(0)->mVSharpness, 4);
+        QCOMPARE(window(0)->mContrast, 100);
+        QCOMPARE(window(0)->mHair, 1);
+        QCOMPARE(window(0)->mBlock, 1);
+        QCOMPARE(window(0)->mPanelGamma, 2);
+        QVERIFY(window(0)->mHMirror && window(0)->mVMirror);
+        QCOMPARE(window(0)->mRed, 136);
+        QVERIFY(window(3)->mSolidColor);
+        QCOMPARE(QList<int>({window(3)->mRed, window(3)->mGreen, window(3)->mBlue, window(3)->mSolidBlue}),
+                 QList<int>({10, 20, 30, 30}));
+        QCOMPARE(window(2)->mInputSourceIndex, 4);
+        QCOMPARE(window(1)->mInputSourceIndex, 1);
+
+        // Input resolutions on the buttons, the supported flags and the warning label.
+        const QVector<QSize> &table = mWindow->mInputResolutions;
+        QCOMPARE(table.size(), 39);
+        const QList<InputSourceButton *> &buttons = mWindow->mInputSourceButtons;
+        QCOMPARE(QSize(buttons.at(0)->mSourceWidth, buttons.at(0)->mSourceHeight), table.at(16));
+        QCOMPARE(QSize(buttons.at(1)->mSourceWidth, buttons.at(1)->mSourceHeight), table.at(6));
+        QCOMPARE(QSize(buttons.at(2)->mSourceWidth, buttons.at(2)->mSourceHeight), QSize(3840, 2160));
+        QCOMPARE(QSize(buttons.at(3)->mSourceWidth, buttons.at(3)->mSourceHeight), table.at(6));
+        QCOMPARE(QList<int>({g_windowInputSupported[0], g_windowInputSupported[1], g_windowInputSupported[2],
+                             g_windowInputSupported[3]}), QList<int>({1, 0, 0, 1}));
+        QVERIFY(mDriver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(mLog.contains(QString("窗口1，输入源1-低分辨率不支持，使用720P分辨率(%1x%2)")
+                              .arg(table.at(6).width()).arg(table.at(6).height())));
+        QVERIFY(mLog.contains("窗口2，输入源4-无信号或输入分辨率不识别，使用默认分辨率(3840x2160)"));
+
+        // Crops end at the size of each window's source.
+        QCOMPARE(QSize(window(0)->mCropHEnd, window(0)->mCropVEnd), table.at(16));
+        QCOMPARE(QSize(window(2)->mCropHEnd, window(2)->mCropVEnd), QSize(3840, 2160));
+        QCOMPARE(window(1)->mCropHStart, 0);
+
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(window(i)->flags() & QGraphicsItem::ItemIsMovable);
+    }
+
+    void aDragOnTheWallGoesOutAsADatagram()
+    {
+        QVERIFY(g_networkConnected);
+        mBox->clear();
+        mLog.clear();
+        InputChannel *w = window(0);
+        const QPoint start = view()->mapFromScene(w->mapToScene(w->mRect.center()));
+        QWidget *port = view()->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 8; ++step) {
+            QMouseEvent move(QEvent::MouseMove, start + QPoint(step * 4, step * 2), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(port, &move);
+            QTest::qWait(30);
+        }
+        QTest::mouseRelease(port, Qt::LeftButton, {}, start + QPoint(32, 16));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!mBox->unicastHex().filter(QRegularExpression("^e0")).isEmpty(), 2000);
+        const FakeBoxUdp::Packet first = mBox->received.first();
+        QCOMPARE(first.port, quint16(23));
+        QVERIFY(first.crcOk);
+        QVERIFY(!mLog.filter(QRegularExpression("^MainWindow::send\\(UDP\\)\uFF1A e0")).isEmpty());
+    }
+
+    void refreshReadsTheStateAgain()
+    {
+        mState.setWindowGeometry(1, 10, 20, 300, 400);
+        mState.global[7] = 0x2460;
+        mBox->replyDelayMs = 100;     // late, but inside each wait
+        QTest::qWait(200);
+        mBox->clear();
+        mAnswerer->clear();
+        clickMain("ptn_refresh");
+        mBox->replyDelayMs = 0;
+
+        QCOMPARE(mBox->unicastHex(), kQueries);
+        QCOMPARE(busyTexts().last(), QString("刷新成功！"));
+        QVERIFY(!busyTexts().contains("连接成功！"));
+        QVERIFY(g_networkConnected);
+        QVERIFY(mWindow->mUdpSession);
+        const double f = 120.0 / 119.0;
+        const double k = 2 / 7.0f;
+        QCOMPARE(window(1)->pos(), QPointF(10 / k * f, 20 * f));
+        QCOMPARE(QList<int>({window(0)->mLayer, window(1)->mLayer, window(2)->mLayer, window(3)->mLayer}),
+                 QList<int>({2, 3, 4, 1}));
+    }
+
+    void refreshRefusesATcpLink()
+    {
+        mWindow->mUdpSession = false;
+        mBox->clear();
+        mAnswerer->clear();
+        clickMain("ptn_refresh");
+        QTest::qWait(50);
+        QCOMPARE(messageTexts(), QStringList({"您还没有网络连接下位机"}));
+        QVERIFY(mBox->received.isEmpty());
+        mWindow->mUdpSession = true;
+    }
+
+    void refreshOfASilentBoxEndsTheLink()
+    {
+        mBox->script(1, {FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop});
+        mBox->clear();
+        mAnswerer->clear();
+        clickMain("ptn_refresh");
+        QCOMPARE(mBox->unicastHex(), kQueries.mid(0, 4));
+        QCOMPARE(busyTexts().last(), QString("刷新失败！"));
+        QVERIFY(!g_networkConnected);
+        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QCOMPARE(mWindow->ReplyState, 0);
+        QCOMPARE(g_pendingStatusCode, 1);
+
+        // Queued commands go nowhere now, and a further refresh is refused.
+        mWindow->sendCommand("00010010");
+        QTest::qWait(400);
+        mAnswerer->clear();
+        clickMain("ptn_refresh");
+        QTest::qWait(50);
+        QCOMPARE(messageTexts(), QStringList({"您还没有网络连接下位机"}));
+        QCOMPARE(mBox->unicastHex(), kQueries.mid(0, 4));
+    }
+};
+
+QTEST_MAIN(TstNetUdpConnect)
+#include "tst_net_udpconnect.moc"

@@ -1,0 +1,225 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "dialoganswerer.h"
+#include "fakebox.h"
+#include "globals.h"
+#include "mainwindow.h"
+#include "netdialogdriver.h"
+#include "networkdialog.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
+#include "link/networkportmanager.h"
+
+using Reply = FakeBoxUdp::Reply;
+
+// The 2-of-3 agreement of the window reads, bad answers, disconnect, and the
+// device generations, against the stand-in box at 10.77.0.2.
+class TstNetUdpVote : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    FakeBoxState mState;
+    FakeBoxUdp *mBox = nullptr;
+    MainWindow *mWindow = nullptr;
+    NetDialogDriver *mDriver = nullptr;
+    DialogAnswerer *mAnswerer = nullptr;
+
+    InputChannel *window(int i) const
+    {
+        return mDriver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+    }
+    QComboBox *combo(const char *name) const { return mDriver->mainWidget<QComboBox>(name); }
+    QStringList seenTexts(bool busy) const
+    {
+        QStringList out;
+        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
+            if ((s.className == QLatin1String("WaitingWidget")) == busy)
+                out << (s.text.isEmpty() ? s.title : s.text);
+        return out;
+    }
+    void connectToBox()
+    {
+        mBox->clear();
+        mAnswerer->clear();
+        mDriver->selectRow(0);
+        mDriver->click("ptn_connectDevice");
+    }
+    void resetBox()
+    {
+        mState = FakeBoxState();
+        mState.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+        for (int w = 0; w < 4; ++w)
+            mState.setWindowGeometry(w, 100 * (w + 1), 50, 400, 300);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QDir::setCurrent(mDir.path());
+        resetBox();
+        mBox = new FakeBoxUdp(&mState, this);
+        QVERIFY(mBox->start());
+        mWindow = new MainWindow;
+        mWindow->show();
+        mDriver = new NetDialogDriver(mWindow);
+        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
+        mAnswerer->setClassAnswer(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
+        QVERIFY(mDriver->quickSearch());
+    }
+
+    void cleanupTestCase()
+    {
+        delete mDriver;
+        delete mWindow;
+    }
+
+    // Window 1: a malformed answer before a good one on its first read.
+    // Window 2: B = C. Window 3: A = C. Window 4: A = B.
+    void twoAgreeingReadsAreTaken()
+    {
+        mBox->script(1, {Reply::MalformedFirst});
+        mBox->script(2, {Reply::Vary, Reply::Normal, Reply::Normal});
+        mBox->script(3, {Reply::Normal, Reply::Vary, Reply::Normal});
+        mBox->script(4, {Reply::Normal, Reply::Normal, Reply::Vary});
+        connectToBox();
+
+        QVERIFY(g_networkConnected);
+        QCOMPARE(seenTexts(false), QStringList({"回传数据出现问题，请尝试重新连接"}));
+        QVERIFY(mAnswerer->titles().contains("警告"));
+        QCOMPARE(seenTexts(true).last(), QString("连接成功！"));
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(window(w)->pos().x(), 100.0 * (w + 1));
+        QCOMPARE(mBox->unicastHex().size(), 13);
+    }
+
+    void disconnectEndsTheLink()
+    {
+        QVERIFY(g_networkConnected);
+        g_windowInputSupported[2] = 0;
+        mDriver->mainWidget<QLabel>("label_sliceImage")->show();
+        mAnswerer->clear();
+        mDriver->click("ptn_disconnectDevice");
+        QCOMPARE(seenTexts(false), QStringList({"连接已断开"}));
+        QCOMPARE(mAnswerer->titles(), QStringList({"提示"}));
+        QVERIFY(!g_networkConnected);
+        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QCOMPARE(g_pendingStatusCode, 1);
+        QCOMPARE(g_windowInputSupported[2], 1);
+        QVERIFY(mDriver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(mDriver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+
+        // Nothing reaches the box any more.
+        mBox->clear();
+        mWindow->sendCommand("00010010");
+        QTest::qWait(400);
+        QVERIFY(mBox->received.isEmpty());
+    }
+
+    void allThreeReadsDifferent()
+    {
+        resetBox();
+        mBox->script(1, {Reply::Normal, Reply::Vary, Reply::Vary});
+        connectToBox();
+        QCOMPARE(mBox->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
+        QCOMPARE(seenTexts(true).last(), QString("连接失败！"));
+        QVERIFY(!seenTexts(true).contains("通道1校正成功!"));
+        QVERIFY(seenTexts(false).isEmpty());
+        QVERIFY(!g_networkConnected);
+        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(g_offlineMode);
+        QVERIFY(mWindow->mDeviceIp.isEmpty());
+        QCOMPARE(mWindow->ReplyState, 0);
+        QCOMPARE(g_pendingStatusCode, 1);
+    }
+
+    void oneEmptyReadRejectsTheWindow()
+    {
+        resetBox();
+        mState.setWindowGeometry(0, 321, 50, 400, 300);
+        mBox->script(2, {Reply::Normal, Reply::Normal, Reply::Empty});
+        connectToBox();
+        QCOMPARE(mBox->unicastHex().size(), 7);
+        QCOMPARE(seenTexts(true).mid(4, 1), QStringList({"通道1校正成功!"}));
+        QCOMPARE(seenTexts(true).last(), QString("连接失败！"));
+        // What was read before the rejected window stays applied.
+        QCOMPARE(window(0)->pos().x(), 321.0);
+        QVERIFY(!g_networkConnected);
+    }
+
+    void generations_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<int>("type");
+        QTest::newRow("2.4.1") << "2.4.1" << 1;
+        QTest::newRow("2.4.4") << "2.4.4" << 2;
+        QTest::newRow("2.4.5") << "2.4.5" << 3;
+        QTest::newRow("2.4.8") << "2.4.8" << 4;
+    }
+    // Each generation reads the grid (and the output mode from 3 on) its own
+    // way and binds to its own local address; the box then stays silent.
+    void generations()
+    {
+        QFETCH(QString, version);
+        QFETCH(int, type);
+        resetBox();
+        mState.setGrid(2, 3, type);
+        mState.global[8] = 1;
+        mBox->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
+        combo("outputModeComBox")->setCurrentIndex(0);
+        combo("rowCbx")->setCurrentIndex(0);
+        mDriver->table()->item(0, 4)->setText(version);
+        // 1 and 2 send from the chosen local address, later ones from the one
+        // the box answered on: here the box's own, which it never hears.
+        auto *local = mDriver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
+        local->setCurrentText("10.77.0.1");
+        QCOMPARE(local->currentText(), QString("10.77.0.1"));
+        mDriver->table()->item(0, 6)->setText("10.77.0.2");
+        connectToBox();
+        mDriver->table()->item(0, 6)->setText("10.77.0.1");
+
+        QCOMPARE(versionType, type);
+        if (type <= 2) {
+            QCOMPARE(mBox->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
+            QCOMPARE(combo("rowCbx")->currentIndex(), 1);
+            QCOMPARE(combo("columnCbx")->currentIndex(), 2);
+            QCOMPARE(combo("outputModeComBox")->currentIndex(), 0);
+        } else {
+            QVERIFY(mBox->unicastHex().isEmpty());
+        }
+        auto *rows = qobject_cast<QListView *>(combo("rowCbx")->view());
+        QCOMPARE(rows->isRowHidden(9), type == 1);
+        QCOMPARE(rows->isRowHidden(17), type == 1);
+        QVERIFY(!rows->isRowHidden(8));
+        QCOMPARE(qobject_cast<QListView *>(combo("columnCbx")->view())->isRowHidden(12), type == 1);
+        QVERIFY(!g_networkConnected);
+    }
+
+    void generationsThreeToFiveReadTheOutputMode()
+    {
+        resetBox();
+        mState.setGrid(2, 3, 3);
+        mState.global[8] = 1;
+        mBox->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
+        combo("outputModeComBox")->setCurrentIndex(0);
+        mDriver->table()->item(0, 4)->setText("2.4.6");
+        connectToBox();
+        QCOMPARE(versionType, 3);
+        QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);
+        QCOMPARE(g_outputMode, 1);
+        QCOMPARE(combo("rowCbx")->currentIndex(), 1);
+        QCOMPARE(combo("columnCbx")->currentIndex(), 2);
+    }
+};
+
+QTEST_MAIN(TstNetUdpVote)
+#include "tst_net_udpvote.moc"
