@@ -8,6 +8,7 @@
 
 #include "dialoganswerer.h"
 #include "fakebox.h"
+#include "udpstage.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -25,107 +26,77 @@ class TstNetUdpConnect : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    FakeBoxState mState;
-    FakeBoxUdp *mBox = nullptr;
-    MainWindow *mWindow = nullptr;
-    NetDialogDriver *mDriver = nullptr;
-    DialogAnswerer *mAnswerer = nullptr;
+    UdpStage mStage;
     QStringList mLog;
 
     const QStringList kQueries = {"0805000070",
                                   "08010001dc", "08010001dc", "08010001dc", "0802000161", "0802000161", "0802000161",
                                   "080300010a", "080300010a", "080300010a", "080400011c", "080400011c", "080400011c"};
 
-    UserView *view() const { return mDriver->mainWidget<UserView>("graphicsView"); }
+    UserView *view() const { return mStage.driver->mainWidget<UserView>("graphicsView"); }
     InputChannel *window(int i) const { return view()->mScenes.at(0)->mChannels.at(i); }
-    QComboBox *combo(const char *name) const { return mDriver->mainWidget<QComboBox>(name); }
-    QStringList busyTexts() const
-    {
-        QStringList out;
-        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
-            if (s.className == QLatin1String("WaitingWidget"))
-                out << (s.text.isEmpty() ? s.title : s.text);
-        return out;
-    }
-    QStringList messageTexts() const
-    {
-        QStringList out;
-        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
-            if (s.className != QLatin1String("WaitingWidget"))
-                out << s.text;
-        return out;
-    }
-    void clickMain(const char *name) { QTest::mouseClick(mDriver->mainWidget<QPushButton>(name), Qt::LeftButton); }
+    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
+    void clickMain(const char *name) { QTest::mouseClick(mStage.driver->mainWidget<QPushButton>(name), Qt::LeftButton); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-
         // A wall of one row of seven screens with a different state per window.
-        mState.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
-        mState.setGrid(1, 7);
-        mState.global[7] = 0x0642;
-        mState.global[8] = 1;
-        mState.setWindowGeometry(0, 100, 50, 200, 300);
-        mState.setWindowGeometry(1, 300, 60, 250, 350);
-        mState.setWindowGeometry(2, 20, 30, 100, 150);
-        mState.setWindowGeometry(3, 500, 100, 120, 110);
-        mState.windows[0][0x14] = 1;      // both mirrors and code 0: 180 degrees
-        mState.windows[0][0x15] = 1;
-        mState.windows[1][0x31] = 1;      // 270
-        mState.windows[2][0x31] = 3;      // 90
-        mState.windows[2][0x2B] = 0;      // closed
-        mState.windows[2][0x2D] = 4;      // no source
-        mState.windows[0][0x32] = 16;     // listed
-        mState.windows[1][0x32] = 3;      // too low
-        mState.windows[2][0x32] = 45;     // no signal
-        mState.windows[3][0x32] = 6;      // the lowest listed
-        mState.windows[3][0x2A] = 1;      // solid colour kept
-        mState.windows[0][0x0C] = 1024 - 20;
+        FakeBoxState &s = mStage.state;
+        s.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+        s.setGrid(1, 7);
+        s.global[7] = 0x0642;
+        s.global[8] = 1;
+        s.setWindowGeometry(0, 100, 50, 200, 300);
+        s.setWindowGeometry(1, 300, 60, 250, 350);
+        s.setWindowGeometry(2, 20, 30, 100, 150);
+        s.setWindowGeometry(3, 500, 100, 120, 110);
+        s.windows[0][0x14] = 1;      // both mirrors and code 0: 180 degrees
+        s.windows[0][0x15] = 1;
+        s.windows[1][0x31] = 1;      // 270
+        s.windows[2][0x31] = 3;      // 90
+        s.windows[2][0x2B] = 0;      // closed
+        s.windows[2][0x2D] = 4;      // no source
+        s.windows[0][0x32] = 16;     // listed
+        s.windows[1][0x32] = 3;      // too low
+        s.windows[2][0x32] = 45;     // no signal
+        s.windows[3][0x32] = 6;      // the lowest listed
+        s.windows[3][0x2A] = 1;      // solid colour kept
+        s.windows[0][0x0C] = 1024 - 20;
         for (int key = 0x16; key <= 0x1B; ++key)
-            mState.windows[0][key] = (key - 0x16) % 2;
+            s.windows[0][key] = (key - 0x16) % 2;
 
-        mBox = new FakeBoxUdp(&mState, this);
-        QVERIFY(mBox->start());
-        mWindow = new MainWindow;
-        mWindow->resize(1400, 900);
-        mWindow->show();
-        connect(mWindow, &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
-        mDriver = new NetDialogDriver(mWindow);
-        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
-        mAnswerer->setClassAnswer(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
+        QVERIFY(mStage.start());
+        mStage.window->resize(1400, 900);
+        connect(mStage.window, &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
     }
 
     void cleanupTestCase()
     {
-        delete mDriver;
-        delete mWindow;
+        mStage.stop();
     }
 
     void connectReadsTheStateAndAppliesIt()
     {
-        QVERIFY(mDriver->quickSearch());
-        mDriver->selectRow(0);
-        mBox->clear();
-        mAnswerer->clear();
+        QVERIFY(mStage.driver->quickSearch());
+        mStage.driver->selectRow(0);
+        mStage.box->clear();
+        mStage.answerer->clear();
         mLog.clear();
         QElapsedTimer clock;
         clock.start();
-        mDriver->click("ptn_connectDevice");
+        mStage.driver->click("ptn_connectDevice");
         QVERIFY(clock.elapsed() >= 6500);
 
         // Exactly the global query and three queries per window, raw, to port 23.
-        QCOMPARE(mBox->unicastHex(), kQueries);
-        for (const FakeBoxUdp::Packet &p : mBox->received) {
+        QCOMPARE(mStage.box->unicastHex(), kQueries);
+        for (const FakeBoxUdp::Packet &p : mStage.box->received) {
             QCOMPARE(p.port, quint16(23));
             QCOMPARE(p.from.toString(), QString("10.77.0.1"));
             QCOMPARE(p.fromPort, quint16(1400));
         }
-        QVERIFY(messageTexts().isEmpty());
-        QCOMPARE(busyTexts(), QStringList({"层级、拼接模式信息获取...",
+        QVERIFY(mStage.messageTexts().isEmpty());
+        QCOMPARE(mStage.busyTexts(), QStringList({"层级、拼接模式信息获取...",
                                             "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道1校正成功!",
                                             "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道2校正成功!",
                                             "waiting...(3/1)", "waiting...(3/2)", "waiting...(3/3)", "通道3校正成功!",
@@ -136,14 +107,14 @@ private slots:
         NetworkPortManager *holder = NetworkPortManager::getInstance();
         QVERIFY(g_networkConnected);
         QVERIFY(g_offlineMode);
-        QVERIFY(mWindow->mUdpSession);
+        QVERIFY(mStage.window->mUdpSession);
         QVERIFY(holder->mUdpSession);
         QVERIFY(!holder->mDhcpMode);
-        QCOMPARE(mWindow->mDeviceIp, QString("10.77.0.2"));
+        QCOMPARE(mStage.window->mDeviceIp, QString("10.77.0.2"));
         QCOMPARE(holder->mDeviceIp, QString("10.77.0.2"));
         QCOMPARE(holder->mLocalIp, QString("10.77.0.1"));
         QCOMPARE(versionType, 5);
-        QCOMPARE(mWindow->ReplyState, 0);
+        QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 2);
 
         // The traffic log.
@@ -157,8 +128,8 @@ private slots:
         // Global state: one row of seven screens, output mode 1.
         QCOMPARE(combo("rowCbx")->currentIndex(), 0);
         QCOMPARE(combo("columnCbx")->currentIndex(), 6);
-        QCOMPARE(mWindow->mStoredRowIndex, 0);
-        QCOMPARE(mWindow->mStoredColumnIndex, 6);
+        QCOMPARE(mStage.window->mStoredRowIndex, 0);
+        QCOMPARE(mStage.window->mStoredColumnIndex, 6);
         QCOMPARE(view()->mScenes.at(0)->mLayoutName, QString("1x7"));
         QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);
         QCOMPARE(g_outputMode, 1);
@@ -205,16 +176,16 @@ private slots:
         QCOMPARE(window(1)->mInputSourceIndex, 1);
 
         // Input resolutions on the buttons, the supported flags and the warning label.
-        const QVector<QSize> &table = mWindow->mInputResolutions;
+        const QVector<QSize> &table = mStage.window->mInputResolutions;
         QCOMPARE(table.size(), 39);
-        const QList<InputSourceButton *> &buttons = mWindow->mInputSourceButtons;
+        const QList<InputSourceButton *> &buttons = mStage.window->mInputSourceButtons;
         QCOMPARE(QSize(buttons.at(0)->mSourceWidth, buttons.at(0)->mSourceHeight), table.at(16));
         QCOMPARE(QSize(buttons.at(1)->mSourceWidth, buttons.at(1)->mSourceHeight), table.at(6));
         QCOMPARE(QSize(buttons.at(2)->mSourceWidth, buttons.at(2)->mSourceHeight), QSize(3840, 2160));
         QCOMPARE(QSize(buttons.at(3)->mSourceWidth, buttons.at(3)->mSourceHeight), table.at(6));
         QCOMPARE(QList<int>({g_windowInputSupported[0], g_windowInputSupported[1], g_windowInputSupported[2],
                              g_windowInputSupported[3]}), QList<int>({1, 0, 0, 1}));
-        QVERIFY(mDriver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
         QVERIFY(mLog.contains(QString("窗口1，输入源1-低分辨率不支持，使用720P分辨率(%1x%2)")
                               .arg(table.at(6).width()).arg(table.at(6).height())));
         QVERIFY(mLog.contains("窗口2，输入源4-无信号或输入分辨率不识别，使用默认分辨率(3840x2160)"));
@@ -231,7 +202,7 @@ private slots:
     void aDragOnTheWallGoesOutAsADatagram()
     {
         QVERIFY(g_networkConnected);
-        mBox->clear();
+        mStage.box->clear();
         mLog.clear();
         InputChannel *w = window(0);
         const QPoint start = view()->mapFromScene(w->mapToScene(w->mRect.center()));
@@ -244,8 +215,8 @@ private slots:
         }
         QTest::mouseRelease(port, Qt::LeftButton, {}, start + QPoint(32, 16));
 
-        QTRY_VERIFY_WITH_TIMEOUT(!mBox->unicastHex().filter(QRegularExpression("^e0")).isEmpty(), 2000);
-        const FakeBoxUdp::Packet first = mBox->received.first();
+        QTRY_VERIFY_WITH_TIMEOUT(!mStage.box->unicastHex().filter(QRegularExpression("^e0")).isEmpty(), 2000);
+        const FakeBoxUdp::Packet first = mStage.box->received.first();
         QCOMPARE(first.port, quint16(23));
         QVERIFY(first.crcOk);
         QVERIFY(!mLog.filter(QRegularExpression("^MainWindow::send\\(UDP\\)\uFF1A e0")).isEmpty());
@@ -253,20 +224,20 @@ private slots:
 
     void refreshReadsTheStateAgain()
     {
-        mState.setWindowGeometry(1, 10, 20, 300, 400);
-        mState.global[7] = 0x2460;
-        mBox->replyDelayMs = 100;     // late, but inside each wait
+        mStage.state.setWindowGeometry(1, 10, 20, 300, 400);
+        mStage.state.global[7] = 0x2460;
+        mStage.box->replyDelayMs = 100;     // late, but inside each wait
         QTest::qWait(200);
-        mBox->clear();
-        mAnswerer->clear();
+        mStage.box->clear();
+        mStage.answerer->clear();
         clickMain("ptn_refresh");
-        mBox->replyDelayMs = 0;
+        mStage.box->replyDelayMs = 0;
 
-        QCOMPARE(mBox->unicastHex(), kQueries);
-        QCOMPARE(busyTexts().last(), QString("刷新成功！"));
-        QVERIFY(!busyTexts().contains("连接成功！"));
+        QCOMPARE(mStage.box->unicastHex(), kQueries);
+        QCOMPARE(mStage.busyTexts().last(), QString("刷新成功！"));
+        QVERIFY(!mStage.busyTexts().contains("连接成功！"));
         QVERIFY(g_networkConnected);
-        QVERIFY(mWindow->mUdpSession);
+        QVERIFY(mStage.window->mUdpSession);
         const double f = 120.0 / 119.0;
         const double k = 2 / 7.0f;
         QCOMPARE(window(1)->pos(), QPointF(10 / k * f, 20 * f));
@@ -276,38 +247,38 @@ private slots:
 
     void refreshRefusesATcpLink()
     {
-        mWindow->mUdpSession = false;
-        mBox->clear();
-        mAnswerer->clear();
+        mStage.window->mUdpSession = false;
+        mStage.box->clear();
+        mStage.answerer->clear();
         clickMain("ptn_refresh");
         QTest::qWait(50);
-        QCOMPARE(messageTexts(), QStringList({"您还没有网络连接下位机"}));
-        QVERIFY(mBox->received.isEmpty());
-        mWindow->mUdpSession = true;
+        QCOMPARE(mStage.messageTexts(), QStringList({"您还没有网络连接下位机"}));
+        QVERIFY(mStage.box->received.isEmpty());
+        mStage.window->mUdpSession = true;
     }
 
     void refreshOfASilentBoxEndsTheLink()
     {
-        mBox->script(1, {FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop});
-        mBox->clear();
-        mAnswerer->clear();
+        mStage.box->script(1, {FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop});
+        mStage.box->clear();
+        mStage.answerer->clear();
         clickMain("ptn_refresh");
-        QCOMPARE(mBox->unicastHex(), kQueries.mid(0, 4));
-        QCOMPARE(busyTexts().last(), QString("刷新失败！"));
+        QCOMPARE(mStage.box->unicastHex(), kQueries.mid(0, 4));
+        QCOMPARE(mStage.busyTexts().last(), QString("刷新失败！"));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!mStage.window->mUdpSession);
         QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
-        QCOMPARE(mWindow->ReplyState, 0);
+        QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 1);
 
         // Queued commands go nowhere now, and a further refresh is refused.
-        mWindow->sendCommand("00010010");
+        mStage.window->sendCommand("00010010");
         QTest::qWait(400);
-        mAnswerer->clear();
+        mStage.answerer->clear();
         clickMain("ptn_refresh");
         QTest::qWait(50);
-        QCOMPARE(messageTexts(), QStringList({"您还没有网络连接下位机"}));
-        QCOMPARE(mBox->unicastHex(), kQueries.mid(0, 4));
+        QCOMPARE(mStage.messageTexts(), QStringList({"您还没有网络连接下位机"}));
+        QCOMPARE(mStage.box->unicastHex(), kQueries.mid(0, 4));
     }
 };
 

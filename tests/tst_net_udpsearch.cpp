@@ -7,6 +7,7 @@
 
 #include "dialoganswerer.h"
 #include "fakebox.h"
+#include "udpstage.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -20,20 +21,15 @@ class TstNetUdpSearch : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    FakeBoxState mState;
-    FakeBoxUdp *mBox = nullptr;
-    MainWindow *mWindow = nullptr;
-    NetDialogDriver *mDriver = nullptr;
-    DialogAnswerer *mAnswerer = nullptr;
+    UdpStage mStage;
 
-    QTableWidget *table() const { return mDriver->table(); }
-    QString cell(int row, int column) const { return mDriver->cell(row, column); }
+    QTableWidget *table() const { return mStage.driver->table(); }
+    QString cell(int row, int column) const { return mStage.driver->cell(row, column); }
     bool editable(int row, int column) const { return table()->item(row, column)->flags() & Qt::ItemIsEditable; }
     QList<FakeBoxUdp::Packet> changePackets() const
     {
         QList<FakeBoxUdp::Packet> out;
-        for (const FakeBoxUdp::Packet &p : mBox->received)
+        for (const FakeBoxUdp::Packet &p : mStage.box->received)
             if (p.broadcast && p.port == 23 && p.data.size() > 5)
                 out << p;
         return out;
@@ -41,44 +37,35 @@ class TstNetUdpSearch : public QObject
     // Runs the click and returns the texts of the message boxes it raised.
     QStringList answers(const char *button)
     {
-        mAnswerer->clear();
-        mDriver->click(button);
+        mStage.answerer->clear();
+        mStage.driver->click(button);
         QTest::qWait(20);
-        return mAnswerer->texts();
+        return mStage.answerer->texts();
     }
     void freshSearch()
     {
-        mBox->clear();
-        QVERIFY(mDriver->quickSearch());
+        mStage.box->clear();
+        QVERIFY(mStage.driver->quickSearch());
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-        mBox = new FakeBoxUdp(&mState, this);
-        QVERIFY(mBox->start());
-        mWindow = new MainWindow;
-        mWindow->show();
-        mDriver = new NetDialogDriver(mWindow);
-        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
-        mAnswerer->setClassAnswer(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
+        QVERIFY(mStage.start());
     }
 
     void cleanupTestCase()
     {
-        delete mDriver;
-        delete mWindow;
+        mStage.stop();
     }
 
     void listsTheLocalAddresses()
     {
-        const QStringList addresses = mDriver->dialog()->localIPv4Addresses();
+        const QStringList addresses = mStage.driver->dialog()->localIPv4Addresses();
         QVERIFY(addresses.contains("10.77.0.1"));
         QVERIFY(addresses.contains("10.77.0.2"));
         QVERIFY(!addresses.contains("127.0.0.1"));
-        auto *list = mDriver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
+        auto *list = mStage.driver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
         QCOMPARE(list->count(), addresses.size());
         QCOMPARE(list->currentText(), addresses.first());
         // Before any search only the address columns can be edited.
@@ -90,7 +77,7 @@ private slots:
     {
         // The captions are sampled; the last countdown text is caught while the
         // search's end refills the address list.
-        QPushButton *find = mDriver->button("ptn_findDevice");
+        QPushButton *find = mStage.driver->button("ptn_findDevice");
         QStringList captions;
         auto record = [&captions, find] {
             if (captions.isEmpty() || captions.last() != find->text())
@@ -99,31 +86,31 @@ private slots:
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, record);
         sampler.start(5);
-        auto *addresses = mDriver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
+        auto *addresses = mStage.driver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
         QMetaObject::Connection refill = connect(addresses, QOverload<int>::of(&QComboBox::currentIndexChanged), this, record);
 
-        mDriver->dialog()->show();
-        mBox->clear();
+        mStage.driver->dialog()->show();
+        mStage.box->clear();
         QElapsedTimer clock;
         clock.start();
-        mDriver->click("ptn_findDevice");
-        QCOMPARE(mDriver->button("ptn_findDevice")->text(), QString("停止查找(3)"));
+        mStage.driver->click("ptn_findDevice");
+        QCOMPARE(mStage.driver->button("ptn_findDevice")->text(), QString("停止查找(3)"));
         for (const char *name : {"ptn_connectDevice", "ptn_disconnectDevice", "changeIP"})
-            QVERIFY(!mDriver->button(name)->isEnabled());
-        QVERIFY(mWindow->mDiscoveryMode);
+            QVERIFY(!mStage.driver->button(name)->isEnabled());
+        QVERIFY(mStage.window->mDiscoveryMode);
 
-        QTRY_COMPARE_WITH_TIMEOUT(mDriver->button("ptn_findDevice")->text(), QString("查找设备"), 4000);
+        QTRY_COMPARE_WITH_TIMEOUT(mStage.driver->button("ptn_findDevice")->text(), QString("查找设备"), 4000);
         QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
         record();
         disconnect(refill);
         QCOMPARE(captions, QStringList({"查找设备", "停止查找(3)", "停止查找(2)", "停止查找(1)", "停止查找(0)", "查找设备"}));
-        QVERIFY(!mWindow->mDiscoveryMode);
-        QVERIFY(mDriver->button("changeIP")->isEnabled());
+        QVERIFY(!mStage.window->mDiscoveryMode);
+        QVERIFY(mStage.driver->button("changeIP")->isEnabled());
 
         QCOMPARE(QStringList({cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4), cell(0, 5), cell(0, 6), cell(0, 7)}),
                  QStringList({"1", "10.77.0.2", "00-11-22-33-44-55", "23", "2.4.10", "UDP", "10.77.0.1", "Halden"}));
         QCOMPARE(cell(1, 1), QString());
-        QCOMPARE(mDriver->dialog()->mMacList, QStringList({"00-11-22-33-44-55"}));
+        QCOMPARE(mStage.driver->dialog()->mMacList, QStringList({"00-11-22-33-44-55"}));
         QVERIFY(table()->isColumnHidden(7));
         // A UDP box keeps its address cells editable; the rest of the row is not.
         QVERIFY(editable(0, 1) && editable(0, 2));
@@ -135,7 +122,7 @@ private slots:
 
         // The request went to the broadcast address on both ports, from the first address.
         QList<FakeBoxUdp::Packet> requests;
-        for (const FakeBoxUdp::Packet &p : mBox->received)
+        for (const FakeBoxUdp::Packet &p : mStage.box->received)
             if (p.data.toHex() == "08080000e1")
                 requests << p;
         QCOMPARE(requests.size(), 2);
@@ -149,9 +136,9 @@ private slots:
 
     void dhcpBoxRowKeepsItsAddress()
     {
-        mState.dhcp = true;
+        mStage.state.dhcp = true;
         freshSearch();
-        mState.dhcp = false;
+        mStage.state.dhcp = false;
         QCOMPARE(cell(0, 5), QString("DHCP"));
         QVERIFY(!editable(0, 1) && !editable(0, 2) && !editable(0, 6));
         QCOMPARE(cell(1, 1), QString());
@@ -159,12 +146,12 @@ private slots:
 
     void manyAnswersAddRowsAndBadOnesAreSkipped()
     {
-        mBox->discoveryAnswers = 16;
-        mBox->malformedDiscoveryFirst = true;
+        mStage.box->discoveryAnswers = 16;
+        mStage.box->malformedDiscoveryFirst = true;
         freshSearch();
-        mBox->discoveryAnswers = 1;
-        mBox->malformedDiscoveryFirst = false;
-        QTRY_COMPARE(mDriver->dialog()->mMacList.size(), 16);
+        mStage.box->discoveryAnswers = 1;
+        mStage.box->malformedDiscoveryFirst = false;
+        QTRY_COMPARE(mStage.driver->dialog()->mMacList.size(), 16);
         QCOMPARE(cell(0, 0), QString("1"));
         QCOMPARE(cell(15, 0), QString("16"));
         QCOMPARE(cell(15, 1), QString("10.77.0.2"));
@@ -177,16 +164,16 @@ private slots:
     void addressChangeSendsMacThenIpToTheBroadcastAddress()
     {
         freshSearch();
-        mDriver->selectRow(0);
-        mDriver->setCell(0, 2, "00-11-22-0a-0B-fe");
-        mDriver->setCell(0, 1, "10.77.0.9");
-        mAnswerer->clear();
+        mStage.driver->selectRow(0);
+        mStage.driver->setCell(0, 2, "00-11-22-0a-0B-fe");
+        mStage.driver->setCell(0, 1, "10.77.0.9");
+        mStage.answerer->clear();
         QElapsedTimer clock;
         clock.start();
-        mDriver->click("changeIP");
+        mStage.driver->click("changeIP");
         // The busy box's five seconds run on a coarse timer.
         QVERIFY2(clock.elapsed() >= 4700, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(mAnswerer->texts().filter("正在更改...").size() + mAnswerer->titles().filter("正在更改...").size() >= 1);
+        QCOMPARE(mStage.busyTexts(), QStringList({"正在更改..."}));
 
         QTRY_COMPARE(changePackets().size(), 2);
         const FakeBoxUdp::Packet mac = changePackets().at(0), ip = changePackets().at(1);
@@ -196,42 +183,42 @@ private slots:
         QVERIFY(ip.crcOk);
         QVERIFY(ip.atMs - mac.atMs >= 4700);
         QCOMPARE(mac.from.toString(), QString("10.77.0.1"));
-        QCOMPARE(mDriver->dialog()->mMacList.at(0), QString("00-11-22-0a-0B-fe"));
-        QCOMPARE(mState.ip, QString("10.77.0.9"));
-        QCOMPARE(mState.mac, QList<int>({0x00, 0x11, 0x22, 0x0a, 0x0b, 0xfe}));
-        mState = FakeBoxState();
+        QCOMPARE(mStage.driver->dialog()->mMacList.at(0), QString("00-11-22-0a-0B-fe"));
+        QCOMPARE(mStage.state.ip, QString("10.77.0.9"));
+        QCOMPARE(mStage.state.mac, QList<int>({0x00, 0x11, 0x22, 0x0a, 0x0b, 0xfe}));
+        mStage.state = FakeBoxState();
     }
 
     void addressChangeRefusals()
     {
-        mState.mac = {0, 0xAA, 0x22, 0x33, 0x44, 0x55};
+        mStage.state.mac = {0, 0xAA, 0x22, 0x33, 0x44, 0x55};
         freshSearch();
-        mState = FakeBoxState();
+        mStage.state = FakeBoxState();
         QCOMPARE(cell(0, 2), QString("00-AA-22-33-44-55"));
 
         table()->clearSelection();
         QCOMPARE(answers("changeIP"), QStringList({"请选择一行"}));
 
-        mDriver->selectRow(0);
+        mStage.driver->selectRow(0);
         for (const QString &ip : {"10.77.0.x", "10.77.0.256", "10.77..1", "10.77.0"}) {
-            mDriver->setCell(0, 1, ip);
+            mStage.driver->setCell(0, 1, ip);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的IP地址"}));
         }
-        mDriver->setCell(0, 1, "10.77.0.2");
+        mStage.driver->setCell(0, 1, "10.77.0.2");
         for (const QString &mac : {"00-AA-22-33-44", "00-AA-22-33-44-FF", "00-AA-22-33-44-ZZ", "00-AA-22-33--55"}) {
-            mDriver->setCell(0, 2, mac);
+            mStage.driver->setCell(0, 2, mac);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的MAC地址"}));
         }
         // The first three bytes are compared as typed, letter case included.
         for (const QString &mac : {"02-AA-22-33-44-55", "00-aa-22-33-44-55"}) {
-            mDriver->setCell(0, 2, mac);
+            mStage.driver->setCell(0, 2, mac);
             QCOMPARE(answers("changeIP"), QStringList({"MAC地址前三个字节不能修改"}));
             QCOMPARE(cell(0, 2), QString("00-AA-22-33-44-55"));
         }
         // A row no search filled has no MAC to compare with.
-        mDriver->selectRow(2);
-        mDriver->setCell(2, 1, "10.77.0.7");
-        mDriver->setCell(2, 2, "00-11-22-33-44-55");
+        mStage.driver->selectRow(2);
+        mStage.driver->setCell(2, 1, "10.77.0.7");
+        mStage.driver->setCell(2, 2, "00-11-22-33-44-55");
         QCOMPARE(answers("changeIP"), QStringList({"请选择一行"}));
 
         QTest::qWait(50);
@@ -244,41 +231,41 @@ private slots:
         table()->clearSelection();
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请先选择要连接的设备！"}));
 
-        mDriver->selectRow(0);
-        mDriver->setCell(0, 3, "");
+        mStage.driver->selectRow(0);
+        mStage.driver->setCell(0, 3, "");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"IP地址、TCP端口号为必填！"}));
-        mDriver->setCell(0, 3, "23");
+        mStage.driver->setCell(0, 3, "23");
 
         g_networkConnected = true;
-        mDriver->setCell(0, 1, "10.77.0.256");
+        mStage.driver->setCell(0, 1, "10.77.0.256");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"您已建立连接，若要建立新的连接，请先断开连接！"}));
         g_networkConnected = false;
 
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的IP地址"}));
-        QCOMPARE(mDriver->dialog()->mIp, QString("10.77.0.256"));
-        mDriver->setCell(0, 1, "10.77.0");
+        QCOMPARE(mStage.driver->dialog()->mIp, QString("10.77.0.256"));
+        mStage.driver->setCell(0, 1, "10.77.0");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的IP地址"}));
-        mDriver->setCell(0, 1, "10.77.0.2");
+        mStage.driver->setCell(0, 1, "10.77.0.2");
 
-        mDriver->setCell(0, 2, "00-11-22-33-44");
+        mStage.driver->setCell(0, 2, "00-11-22-33-44");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的MAC地址"}));
-        mDriver->setCell(0, 2, "01-11-22-33-44-256");
+        mStage.driver->setCell(0, 2, "01-11-22-33-44-256");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"要求MAC第一和第二位必须是偶数", "请输入正确的MAC地址"}));
 
         // The parts are read as decimal numbers: 11 is odd, and the connect goes on.
-        mDriver->setCell(0, 2, "00-11-22-33-44-55");
+        mStage.driver->setCell(0, 2, "00-11-22-33-44-55");
         table()->item(0, 5)->setText("TCP");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"要求MAC第一和第二位必须是偶数", "未确定连接协议，无法连接"}));
-        mDriver->setCell(0, 2, "00-22-22-33-44-55");
+        mStage.driver->setCell(0, 2, "00-22-22-33-44-55");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"未确定连接协议，无法连接"}));
         table()->item(0, 5)->setText("UDP");
 
         // An unknown device generation is refused before anything is sent.
-        QSignalSpy log(mWindow, &MainWindow::readInfo);
+        QSignalSpy log(mStage.window, &MainWindow::readInfo);
         const int before = versionType;
         for (const QString &version : {"2.4.2", "2.4.3", "2.4"}) {
             table()->item(0, 4)->setText(version);
-            mBox->clear();
+            mStage.box->clear();
             QCOMPARE(answers("ptn_connectDevice"), QStringList({"未识别的下位机版本，连接错误！"}));
             QCOMPARE(versionType, before);
             QCOMPARE(g_pendingStatusCode, 1);
@@ -287,7 +274,7 @@ private slots:
         QCOMPARE(log.first().first().toString(),
                  QString("MainWindow::connect\uFF1Aversion —— Unknow | versionType —— Unknow"));
         QTest::qWait(50);
-        QVERIFY(mBox->unicastHex().isEmpty());
+        QVERIFY(mStage.box->unicastHex().isEmpty());
     }
 
     void disconnectWithoutALink()
@@ -297,53 +284,53 @@ private slots:
 
     void dhcpBoxIsReadOnPort68()
     {
-        mState.dhcp = true;
+        mStage.state.dhcp = true;
         freshSearch();
-        mDriver->selectRow(0);
-        mBox->script(1, {FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop});
-        mBox->clear();
-        mAnswerer->clear();
-        mDriver->click("ptn_connectDevice");
-        mState.dhcp = false;
+        mStage.driver->selectRow(0);
+        mStage.box->script(1, {FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop, FakeBoxUdp::Reply::Drop});
+        mStage.box->clear();
+        mStage.answerer->clear();
+        mStage.driver->click("ptn_connectDevice");
+        mStage.state.dhcp = false;
 
-        QCOMPARE(mBox->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
-        for (const FakeBoxUdp::Packet &p : mBox->received)
+        QCOMPARE(mStage.box->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
+        for (const FakeBoxUdp::Packet &p : mStage.box->received)
             QCOMPARE(p.port, quint16(68));
         QVERIFY(NetworkPortManager::getInstance()->mDhcpMode);
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!mStage.window->mUdpSession);
         QCOMPARE(g_pendingStatusCode, 1);
-        QVERIFY((mAnswerer->texts() + mAnswerer->titles()).contains("连接失败！"));
+        QVERIFY(mStage.busyTexts().contains("连接失败！"));
     }
 
     void helpPageAndLanguageButtons()
     {
-        NetworkHelp *help = mDriver->dialog()->mHelp;
-        mDriver->click("pushButtonHelp");
+        NetworkHelp *help = mStage.driver->dialog()->mHelp;
+        mStage.driver->click("pushButtonHelp");
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowModality(), Qt::ApplicationModal);
         QCOMPARE(help->windowTitle(), QString("帮助"));
         QVERIFY(help->findChild<QLabel *>("label")->text().startsWith("1.如果设置IP后"));
         help->close();
 
-        mDriver->click("Button_EN");
+        mStage.driver->click("Button_EN");
         QCOMPARE(g_languageIndex, 1);
-        QCOMPARE(mDriver->dialog()->windowTitle(), QString("Connection Settings"));
-        QCOMPARE(mDriver->button("ptn_findDevice")->text(), QString("Find device"));
+        QCOMPARE(mStage.driver->dialog()->windowTitle(), QString("Connection Settings"));
+        QCOMPARE(mStage.driver->button("ptn_findDevice")->text(), QString("Find device"));
         QCOMPARE(help->windowTitle(), QString("Help"));
         QVERIFY(help->findChild<QLabel *>("label")->text().startsWith("1.If the device"));
-        mDriver->click("Button_RU");
+        mStage.driver->click("Button_RU");
         QCOMPARE(g_languageIndex, 2);
-        QCOMPARE(mDriver->button("ptn_findDevice")->text(), QString("Найти устройство"));
-        mDriver->click("Button_ES");
+        QCOMPARE(mStage.driver->button("ptn_findDevice")->text(), QString("Найти устройство"));
+        mStage.driver->click("Button_ES");
         QCOMPARE(g_languageIndex, 3);
-        QCOMPARE(mDriver->button("changeIP")->text(), QString("Modificar la IP y la MAC"));
-        mDriver->click("Button_CN");
+        QCOMPARE(mStage.driver->button("changeIP")->text(), QString("Modificar la IP y la MAC"));
+        mStage.driver->click("Button_CN");
         QCOMPARE(g_languageIndex, 0);
-        QCOMPARE(mDriver->dialog()->windowTitle(), QString("连接设置"));
-        QCOMPARE(mDriver->button("ptn_findDevice")->text(), QString("查找设备"));
+        QCOMPARE(mStage.driver->dialog()->windowTitle(), QString("连接设置"));
+        QCOMPARE(mStage.driver->button("ptn_findDevice")->text(), QString("查找设备"));
         QCOMPARE(help->windowTitle(), QString("帮助"));
-        auto *title = mWindow->findChild<QLabel *>("labelTitleName");
+        auto *title = mStage.window->findChild<QLabel *>("labelTitleName");
         QVERIFY(title);
         QCOMPARE(title->text(), QString("Halden"));
     }

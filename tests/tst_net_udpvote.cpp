@@ -8,6 +8,7 @@
 
 #include "dialoganswerer.h"
 #include "fakebox.h"
+#include "udpstage.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -25,132 +26,110 @@ class TstNetUdpVote : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    FakeBoxState mState;
-    FakeBoxUdp *mBox = nullptr;
-    MainWindow *mWindow = nullptr;
-    NetDialogDriver *mDriver = nullptr;
-    DialogAnswerer *mAnswerer = nullptr;
+    UdpStage mStage;
 
     InputChannel *window(int i) const
     {
-        return mDriver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+        return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
-    QComboBox *combo(const char *name) const { return mDriver->mainWidget<QComboBox>(name); }
-    QStringList seenTexts(bool busy) const
-    {
-        QStringList out;
-        for (const DialogAnswerer::Seen &s : mAnswerer->seen)
-            if ((s.className == QLatin1String("WaitingWidget")) == busy)
-                out << (s.text.isEmpty() ? s.title : s.text);
-        return out;
-    }
+    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
     void connectToBox()
     {
-        mBox->clear();
-        mAnswerer->clear();
-        mDriver->selectRow(0);
-        mDriver->click("ptn_connectDevice");
+        mStage.box->clear();
+        mStage.answerer->clear();
+        mStage.driver->selectRow(0);
+        mStage.driver->click("ptn_connectDevice");
     }
     void resetBox()
     {
-        mState = FakeBoxState();
-        mState.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+        mStage.state = FakeBoxState();
+        mStage.state.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
         for (int w = 0; w < 4; ++w)
-            mState.setWindowGeometry(w, 100 * (w + 1), 50, 400, 300);
+            mStage.state.setWindowGeometry(w, 100 * (w + 1), 50, 400, 300);
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
         resetBox();
-        mBox = new FakeBoxUdp(&mState, this);
-        QVERIFY(mBox->start());
-        mWindow = new MainWindow;
-        mWindow->show();
-        mDriver = new NetDialogDriver(mWindow);
-        mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
-        mAnswerer->setClassAnswer(QStringLiteral("WaitingWidget"), DialogAnswerer::Leave);
-        QVERIFY(mDriver->quickSearch());
+        QVERIFY(mStage.start());
+        QVERIFY(mStage.driver->quickSearch());
     }
 
     void cleanupTestCase()
     {
-        delete mDriver;
-        delete mWindow;
+        mStage.stop();
     }
 
     // Window 1: a malformed answer before a good one on its first read.
     // Window 2: B = C. Window 3: A = C. Window 4: A = B.
     void twoAgreeingReadsAreTaken()
     {
-        mBox->script(1, {Reply::MalformedFirst});
-        mBox->script(2, {Reply::Vary, Reply::Normal, Reply::Normal});
-        mBox->script(3, {Reply::Normal, Reply::Vary, Reply::Normal});
-        mBox->script(4, {Reply::Normal, Reply::Normal, Reply::Vary});
+        mStage.box->script(1, {Reply::MalformedFirst});
+        mStage.box->script(2, {Reply::Vary, Reply::Normal, Reply::Normal});
+        mStage.box->script(3, {Reply::Normal, Reply::Vary, Reply::Normal});
+        mStage.box->script(4, {Reply::Normal, Reply::Normal, Reply::Vary});
         connectToBox();
 
         QVERIFY(g_networkConnected);
-        QCOMPARE(seenTexts(false), QStringList({"回传数据出现问题，请尝试重新连接"}));
-        QVERIFY(mAnswerer->titles().contains("警告"));
-        QCOMPARE(seenTexts(true).last(), QString("连接成功！"));
+        QCOMPARE(mStage.messageTexts(), QStringList({"回传数据出现问题，请尝试重新连接"}));
+        QVERIFY(mStage.answerer->titles().contains("警告"));
+        QCOMPARE(mStage.busyTexts().last(), QString("连接成功！"));
         for (int w = 0; w < 4; ++w)
             QCOMPARE(window(w)->pos().x(), 100.0 * (w + 1));
-        QCOMPARE(mBox->unicastHex().size(), 13);
+        QCOMPARE(mStage.box->unicastHex().size(), 13);
     }
 
     void disconnectEndsTheLink()
     {
         QVERIFY(g_networkConnected);
         g_windowInputSupported[2] = 0;
-        mDriver->mainWidget<QLabel>("label_sliceImage")->show();
-        mAnswerer->clear();
-        mDriver->click("ptn_disconnectDevice");
-        QCOMPARE(seenTexts(false), QStringList({"连接已断开"}));
-        QCOMPARE(mAnswerer->titles(), QStringList({"提示"}));
+        mStage.driver->mainWidget<QLabel>("label_sliceImage")->show();
+        mStage.answerer->clear();
+        mStage.driver->click("ptn_disconnectDevice");
+        QCOMPARE(mStage.messageTexts(), QStringList({"连接已断开"}));
+        QCOMPARE(mStage.answerer->titles(), QStringList({"提示"}));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!mStage.window->mUdpSession);
         QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
         QCOMPARE(g_pendingStatusCode, 1);
         QCOMPARE(g_windowInputSupported[2], 1);
-        QVERIFY(mDriver->mainWidget<QLabel>("label_sliceImage")->isHidden());
-        QVERIFY(mDriver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
 
         // Nothing reaches the box any more.
-        mBox->clear();
-        mWindow->sendCommand("00010010");
+        mStage.box->clear();
+        mStage.window->sendCommand("00010010");
         QTest::qWait(400);
-        QVERIFY(mBox->received.isEmpty());
+        QVERIFY(mStage.box->received.isEmpty());
     }
 
     void allThreeReadsDifferent()
     {
         resetBox();
-        mBox->script(1, {Reply::Normal, Reply::Vary, Reply::Vary});
+        mStage.box->script(1, {Reply::Normal, Reply::Vary, Reply::Vary});
         connectToBox();
-        QCOMPARE(mBox->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
-        QCOMPARE(seenTexts(true).last(), QString("连接失败！"));
-        QVERIFY(!seenTexts(true).contains("通道1校正成功!"));
-        QVERIFY(seenTexts(false).isEmpty());
+        QCOMPARE(mStage.box->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
+        QCOMPARE(mStage.busyTexts().last(), QString("连接失败！"));
+        QVERIFY(!mStage.busyTexts().contains("通道1校正成功!"));
+        QVERIFY(mStage.messageTexts().isEmpty());
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mWindow->mUdpSession);
+        QVERIFY(!mStage.window->mUdpSession);
         QVERIFY(g_offlineMode);
-        QVERIFY(mWindow->mDeviceIp.isEmpty());
-        QCOMPARE(mWindow->ReplyState, 0);
+        QVERIFY(mStage.window->mDeviceIp.isEmpty());
+        QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 1);
     }
 
     void oneEmptyReadRejectsTheWindow()
     {
         resetBox();
-        mState.setWindowGeometry(0, 321, 50, 400, 300);
-        mBox->script(2, {Reply::Normal, Reply::Normal, Reply::Empty});
+        mStage.state.setWindowGeometry(0, 321, 50, 400, 300);
+        mStage.box->script(2, {Reply::Normal, Reply::Normal, Reply::Empty});
         connectToBox();
-        QCOMPARE(mBox->unicastHex().size(), 7);
-        QCOMPARE(seenTexts(true).mid(4, 1), QStringList({"通道1校正成功!"}));
-        QCOMPARE(seenTexts(true).last(), QString("连接失败！"));
+        QCOMPARE(mStage.box->unicastHex().size(), 7);
+        QCOMPARE(mStage.busyTexts().mid(4, 1), QStringList({"通道1校正成功!"}));
+        QCOMPARE(mStage.busyTexts().last(), QString("连接失败！"));
         // What was read before the rejected window stays applied.
         QCOMPARE(window(0)->pos().x(), 321.0);
         QVERIFY(!g_networkConnected);
@@ -172,29 +151,29 @@ private slots:
         QFETCH(QString, version);
         QFETCH(int, type);
         resetBox();
-        mState.setGrid(2, 3, type);
-        mState.global[8] = 1;
-        mBox->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
+        mStage.state.setGrid(2, 3, type);
+        mStage.state.global[8] = 1;
+        mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
         combo("rowCbx")->setCurrentIndex(0);
-        mDriver->table()->item(0, 4)->setText(version);
+        mStage.driver->table()->item(0, 4)->setText(version);
         // 1 and 2 send from the chosen local address, later ones from the one
         // the box answered on: here the box's own, which it never hears.
-        auto *local = mDriver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
+        auto *local = mStage.driver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
         local->setCurrentText("10.77.0.1");
         QCOMPARE(local->currentText(), QString("10.77.0.1"));
-        mDriver->table()->item(0, 6)->setText("10.77.0.2");
+        mStage.driver->table()->item(0, 6)->setText("10.77.0.2");
         connectToBox();
-        mDriver->table()->item(0, 6)->setText("10.77.0.1");
+        mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
 
         QCOMPARE(versionType, type);
         if (type <= 2) {
-            QCOMPARE(mBox->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
+            QCOMPARE(mStage.box->unicastHex(), QStringList({"0805000070", "08010001dc", "08010001dc", "08010001dc"}));
             QCOMPARE(combo("rowCbx")->currentIndex(), 1);
             QCOMPARE(combo("columnCbx")->currentIndex(), 2);
             QCOMPARE(combo("outputModeComBox")->currentIndex(), 0);
         } else {
-            QVERIFY(mBox->unicastHex().isEmpty());
+            QVERIFY(mStage.box->unicastHex().isEmpty());
         }
         auto *rows = qobject_cast<QListView *>(combo("rowCbx")->view());
         QCOMPARE(rows->isRowHidden(9), type == 1);
@@ -207,11 +186,11 @@ private slots:
     void generationsThreeToFiveReadTheOutputMode()
     {
         resetBox();
-        mState.setGrid(2, 3, 3);
-        mState.global[8] = 1;
-        mBox->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
+        mStage.state.setGrid(2, 3, 3);
+        mStage.state.global[8] = 1;
+        mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
-        mDriver->table()->item(0, 4)->setText("2.4.6");
+        mStage.driver->table()->item(0, 4)->setText("2.4.6");
         connectToBox();
         QCOMPARE(versionType, 3);
         QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);

@@ -1,0 +1,34 @@
+#ifndef UDPSTAGE_H
+#define UDPSTAGE_H
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "fakebox.h"
+
+class DialogAnswerer;
+class MainWindow;
+class NetDialogDriver;
+
+// The common stage of the UDP tests: a temporary working directory, the
+// stand-in box answering from `state`, the main window with its network
+// dialog, and an answerer that accepts message boxes and lets busy boxes run
+// their time.
+struct UdpStage
+{
+    QTemporaryDir dir;
+    FakeBoxState state;
+    FakeBoxUdp *box = nullptr;
+    MainWindow *window = nullptr;
+    NetDialogDriver *driver = nullptr;
+    DialogAnswerer *answerer = nullptr;
+
+    bool start();
+    void stop();
+
+    // Texts of the busy boxes and of the other dialogs the answerer saw.
+    QStringList busyTexts() const;
+    QStringList messageTexts() const;
+};
+
+#endif
