@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolBox>
@@ -79,6 +81,24 @@ private:
     }
 
     MainTitleBar *titleBar() { return child<MainTitleBar>(w, "widgetTitle"); }
+
+    // Width of the network dialog's spacer between its two action buttons.
+    int networkSpacerWidth()
+    {
+        QWidget *left = child<QWidget>(w->mNetworkDialog, "changeIP");
+        QWidget *right = child<QWidget>(w->mNetworkDialog, "ptn_connectDevice");
+        if (!left || !right)
+            return -1;
+        for (QLayout *layout : w->mNetworkDialog->findChildren<QLayout *>()) {
+            const int from = layout->indexOf(left), to = layout->indexOf(right);
+            if (from < 0 || to < 0)
+                continue;
+            for (int i = from + 1; i < to; ++i)
+                if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem())
+                    return spacer->sizeHint().width();
+        }
+        return -1;
+    }
 
 private slots:
     void initTestCase()
@@ -291,8 +311,16 @@ private slots:
 
     void unknownLanguageShowsTheSourceTexts()
     {
+        if (networkSpacerWidth() < 0)
+            QSKIP("the network dialog has no spacer between its action buttons");
         w->changeLanguage(1);
         QCOMPARE(text(w, "groupBox_2"), QStringLiteral("Wall Mode"));
+        QCOMPARE(networkSpacerWidth(), 30);
+        w->changeLanguage(0);
+        QCOMPARE(networkSpacerWidth(), 40);
+        w->changeLanguage(3);
+        QCOMPARE(networkSpacerWidth(), 25);
+        w->changeLanguage(1);
         w->changeLanguage(7);
         QCOMPARE(g_languageIndex, 7);
         QCOMPARE(text(w, "groupBox_2"), QStringLiteral("拼接模式"));
@@ -301,6 +329,7 @@ private slots:
         QCOMPARE(WaitingWidget::boxWidth(), 450);
         w->changeLanguage(-1);
         QCOMPARE(WaitingWidget::boxWidth(), 450);
+        QCOMPARE(networkSpacerWidth(), 25);
         QCOMPARE(text(w, "groupBox_2"), QStringLiteral("拼接模式"));
     }
 
@@ -345,8 +374,7 @@ private slots:
             settings.setValue(QStringLiteral("id"), 1);
         }
         MainTitleBar *bar = titleBar();
-        if (bar->moveWidget() != w)
-            bar->setMoveWidget(w);   // the serial set-up makes the window the bar's target
+        QCOMPARE(bar->moveWidget(), w);
         w->show();
         bar->mAbout->show();
         QPointer<MainWindow> window = w;
@@ -379,7 +407,6 @@ private slots:
         object->startUp();
         QPointer<MainWindow> window = object->mMainWindow.data();
         auto *bar = window->findChild<MainTitleBar *>(QStringLiteral("widgetTitle"));
-        bar->setMoveWidget(window);
         QTest::mouseClick(child<QPushButton>(bar, "pushButtonClose"), Qt::LeftButton);
         QVERIFY(window);   // its deletion is only asked for
         delete object;
