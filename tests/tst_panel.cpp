@@ -608,6 +608,20 @@ private slots:
         QVERIFY(ui->btn_openColorPalette->isEnabled());
     }
 
+    void messagesFollowTheLanguage()
+    {
+        f->mw->changeLanguage(1);
+        DialogAnswerer answerer;
+        f->type(ui->ldt_HorizontalEndLocation, "4000");
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts(),
+                                  QStringList({"The end position cannot exceed the input source resolution (3840x2160)!"}),
+                                  2000);
+        QCOMPARE(answerer.seen.at(0).title, QStringLiteral("Error"));
+        f->click(ui->ptn_FreezeAllWindow);
+        QCOMPARE(ui->ptn_FreezeAllWindow->text(), QStringLiteral("Unfreeze all Windows"));
+        f->mw->changeLanguage(0);
+    }
+
     void levelsAndHiddenControls()
     {
         InputChannel *w = f->window(1);

@@ -1,6 +1,8 @@
 #ifndef PANELFIXTURE_H
 #define PANELFIXTURE_H
 
+#include <functional>
+
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
@@ -118,7 +120,8 @@ struct PanelUi
 class PanelFixture
 {
 public:
-    PanelFixture();
+    // beforeWindow runs in the working directory before the window is built.
+    explicit PanelFixture(const std::function<void()> &beforeWindow = {});
     ~PanelFixture();
 
     // Texts queued since the last call, oldest first; the queue is emptied.
