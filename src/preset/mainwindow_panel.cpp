@@ -361,6 +361,9 @@ void MainWindow::on_btn_openColorPalette_clicked()
     if (!mColorDialog) {
         mColorDialog = new QColorDialog;
         connect(mColorDialog, &QColorDialog::colorSelected, this, &MainWindow::onPaletteColorSelected);
+        // It has no parent, so it goes when the main window goes.
+        QColorDialog *dialog = mColorDialog;
+        connect(this, &QObject::destroyed, dialog, [dialog] { delete dialog; });
     }
     mColorDialog->setCurrentColor(QColor(w->mRed, w->mGreen, w->mBlue));
     mColorDialog->exec();
