@@ -72,6 +72,22 @@ private slots:
         QVERIFY(mWindow->mReadOk);
     }
 
+    void emptyCanvasKeepsTheGeometry()
+    {
+        ResolutionRatioScene *scene = qobject_cast<ResolutionRatioScene *>(channel(1)->scene());
+        const QRectF canvas = scene->sceneRect();
+        scene->setSceneRect(0, 0, 0, 1080);
+        const QPointF pos = channel(1)->pos();
+        const QRectF rect = channel(1)->boundingRect();
+        mState.setWindowGeometry(0, 11, 22, 333, 444);
+        mState.windows[0][0x0B] = 77;
+        feed(mBox->windowFrame(1));
+        QCOMPARE(channel(1)->pos(), pos);
+        QCOMPARE(channel(1)->boundingRect(), rect);
+        QCOMPARE(channel(1)->mContrast, 77);
+        scene->setSceneRect(canvas);
+    }
+
     void resolutionCodeSetsTheInputSize_data()
     {
         QTest::addColumn<int>("code");
