@@ -35,6 +35,9 @@ class TstNetUdpConnect : public QObject
 
     UserView *view() const { return mStage.driver->mainWidget<UserView>("graphicsView"); }
     InputChannel *window(int i) const { return view()->mScenes.at(0)->mChannels.at(i); }
+    // The state queries among the datagrams the box got (queued commands
+    // keep going out while a refresh reads).
+    QStringList queries() const { return mStage.box->unicastHex().filter(QRegularExpression("^080[1-5]")); }
     QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
     void clickMain(const char *name) { QTest::mouseClick(mStage.driver->mainWidget<QPushButton>(name), Qt::LeftButton); }
 
@@ -233,7 +236,7 @@ private slots:
         clickMain("ptn_refresh");
         mStage.box->replyDelayMs = 0;
 
-        QCOMPARE(mStage.box->unicastHex(), kQueries);
+        QCOMPARE(queries(), kQueries);
         QCOMPARE(mStage.busyTexts().last(), QString("刷新成功！"));
         QVERIFY(!mStage.busyTexts().contains("连接成功！"));
         QVERIFY(g_networkConnected);
@@ -263,7 +266,7 @@ private slots:
         mStage.box->clear();
         mStage.answerer->clear();
         clickMain("ptn_refresh");
-        QCOMPARE(mStage.box->unicastHex(), kQueries.mid(0, 4));
+        QCOMPARE(queries(), kQueries.mid(0, 4));
         QCOMPARE(mStage.busyTexts().last(), QString("刷新失败！"));
         QVERIFY(!g_networkConnected);
         QVERIFY(!mStage.window->mUdpSession);
@@ -278,7 +281,7 @@ private slots:
         clickMain("ptn_refresh");
         QTest::qWait(50);
         QCOMPARE(mStage.messageTexts(), QStringList({"您还没有网络连接下位机"}));
-        QCOMPARE(mStage.box->unicastHex(), kQueries.mid(0, 4));
+        QCOMPARE(queries(), kQueries.mid(0, 4));
     }
 };
 

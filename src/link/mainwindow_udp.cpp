@@ -302,7 +302,6 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
         if (openAction)
             openAction->setVisible(true);
     }
-    emit view->changeRightMenuInfo();
 
     window->mRed = window->mSolidRed = value(0x27);
     window->mGreen = window->mSolidGreen = value(0x28);
@@ -372,4 +371,6 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     window->mRotate180 = degrees == 180;
     window->mRotate270 = degrees == 270;
     window->update();
+    // Told once the window holds all it read, so the panel shows the new values.
+    emit view->changeRightMenuInfo();
 }
