@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "dialoganswerer.h"
 #include "fakebox.h"
@@ -119,6 +120,8 @@ private slots:
         QCOMPARE(versionType, 5);
         QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 2);
+        QCOMPARE(mStage.window->mSendTimer->interval(), 55);
+        QVERIFY(!mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
 
         // The traffic log.
         QCOMPARE(mLog.first(), QString("MainWindow::connect\uFF1Aversion —— 2.4.10 | versionType —— 5"));

@@ -61,6 +61,9 @@ private slots:
 
     void listsTheLocalAddresses()
     {
+        QVERIFY(!mStage.driver->dialog()->isVisible());
+        QTest::mouseClick(mStage.driver->mainWidget<QPushButton>("NetConnectBtn"), Qt::LeftButton);
+        QVERIFY(mStage.driver->dialog()->isVisible());
         const QStringList addresses = mStage.driver->dialog()->localIPv4Addresses();
         QVERIFY(addresses.contains("10.77.0.1"));
         QVERIFY(addresses.contains("10.77.0.2"));

@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "dialoganswerer.h"
 #include "fakebox.h"
@@ -96,6 +97,7 @@ private slots:
         QCOMPARE(g_windowInputSupported[2], 1);
         QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
         QVERIFY(mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QCOMPARE(mStage.window->mSendTimer->interval(), 100);
 
         // Nothing reaches the box any more.
         mStage.box->clear();
@@ -180,6 +182,7 @@ private slots:
         QCOMPARE(rows->isRowHidden(17), type == 1);
         QVERIFY(!rows->isRowHidden(8));
         QCOMPARE(qobject_cast<QListView *>(combo("columnCbx")->view())->isRowHidden(12), type == 1);
+        QCOMPARE(mStage.window->mLayoutZoomTable.value("1x1"), QString(type == 4 ? "67" : "51"));
         QVERIFY(!g_networkConnected);
     }
 

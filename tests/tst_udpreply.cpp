@@ -143,6 +143,8 @@ private slots:
         QCOMPARE(layerFromStackText("0246", 3), 4);
         QCOMPARE(layerFromStackText("13a7", 2), 1);
         QCOMPARE(layerFromStackText("0098", 2), 0);
+        QCOMPARE(layerFromStackText("", 0), 0);
+        QCOMPARE(layerFromStackText("02", 3), 0);
 
         QCOMPARE(classifyResolutionCode(5, 39), InputResolutionClass::TooLow);
         QCOMPARE(classifyResolutionCode(6, 39), InputResolutionClass::Listed);

@@ -74,6 +74,8 @@ int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees)
 
 int layerFromStackText(const QString &text, int window)
 {
+    if (window < 0 || window >= text.size())
+        return 0;
     const int d = text.mid(window, 1).toInt();
     if (d < 0 || d > 7)
         return 0;

@@ -35,8 +35,8 @@ DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double heig
 int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees);
 
 // Layer 1 (front) to 4 of window 0..3 from the global stacking text, one
-// decimal digit per window (a letter or a missing digit counts 0); 0 for a
-// digit above 7, which names no layer.
+// decimal digit per window (a letter counts 0); 0, meaning keep the layer, when
+// the text has no digit for the window or the digit names no layer (8, 9).
 int layerFromStackText(const QString &text, int window);
 
 // Class of an input resolution code: too low for the program, listed in the

@@ -254,10 +254,6 @@
         <translation>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</translation>
     </message>
     <message>
-        <source>窗口%1，输入源%2分辨率(%3,%4)</source>
-        <translation>窗口%1，输入源%2分辨率(%3,%4)</translation>
-    </message>
-    <message>
         <source>窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)</source>
         <translation>窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)</translation>
     </message>

@@ -251,15 +251,11 @@
     </message>
     <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
-        <translation>Window %1, input %2: low resolution not supported, using 720P (%3x%4)</translation>
-    </message>
-    <message>
-        <source>窗口%1，输入源%2分辨率(%3,%4)</source>
-        <translation>Window %1, input %2 resolution (%3,%4)</translation>
+        <translation>Window %1, input source %2 - low resolution not supported, using the 720P resolution (%3x%4)</translation>
     </message>
     <message>
         <source>窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)</source>
-        <translation>Window %1, input %2: no signal or unknown input resolution, using the default (%3x%4)</translation>
+        <translation>Window %1, input source %2 - no signal or input resolution not recognised, using the default resolution (%3x%4)</translation>
     </message>
 </context>
 </TS>

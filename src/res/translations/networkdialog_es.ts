@@ -251,15 +251,11 @@
     </message>
     <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
-        <translation>Ventana %1, entrada %2: resolución baja no admitida, se usa 720P (%3x%4)</translation>
-    </message>
-    <message>
-        <source>窗口%1，输入源%2分辨率(%3,%4)</source>
-        <translation>Ventana %1, resolución de la entrada %2 (%3,%4)</translation>
+        <translation>Ventana %1, fuente de entrada %2 - resolución baja no admitida, se usa la resolución 720P (%3x%4)</translation>
     </message>
     <message>
         <source>窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)</source>
-        <translation>Ventana %1, entrada %2: sin señal o resolución no reconocida, se usa la predeterminada (%3x%4)</translation>
+        <translation>Ventana %1, fuente de entrada %2 - sin señal o resolución no reconocida, se usa la resolución predeterminada (%3x%4)</translation>
     </message>
 </context>
 </TS>
