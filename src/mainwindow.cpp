@@ -3,8 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QDebug>
-#include <QGraphicsItem>
-#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPixmap>
@@ -15,6 +13,8 @@
 
 #include "communicationdialog.h"
 #include "globals.h"
+#include "Graphics/sliceupscene.h"
+#include "Graphics/sliceupsizeitem.h"
 #include "link/serialportmanager.h"
 #include "maincontent/widgetcontextmanage.h"
 #include "networkdialog.h"
@@ -192,15 +192,8 @@ void MainWindow::ctorLambdaStopTimer()
 
 void MainWindow::connectCropEditor()
 {
-    // The crop editor's rectangle item reports every move or resize.
-    QGraphicsScene *scene = ui->sliceUpView->scene();
-    if (!scene)
-        return;
-    const QList<QGraphicsItem *> items = scene->items();
-    for (QGraphicsItem *item : items) {
-        QObject *object = dynamic_cast<QObject *>(item);
-        if (object && object->metaObject()->indexOfSignal("changeSliceUpData(int,int,int,int,int)") >= 0)
-            connect(object, SIGNAL(changeSliceUpData(int,int,int,int,int)),
-                    this, SLOT(changeSliceInfo(int,int,int,int,int)));
-    }
+    // The crop editor's rectangle reports every move or resize.
+    SliceUpScene *scene = ui->sliceUpView->mScene;
+    if (scene && scene->mSizeItem)
+        connect(scene->mSizeItem, &SliceUpSizeItem::changeSliceUpData, this, &MainWindow::changeSliceInfo);
 }

@@ -8,13 +8,13 @@
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
+#include "screen/languagefile.h"
 
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSerialPort>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -28,16 +28,6 @@ void postStatus(int code)
 {
     g_pendingStatusCode = code;
     g_statusMessagePending = true;
-}
-
-int languageFromSettingsFile()
-{
-    QSettings settings(QStringLiteral("./FontSize.ini"), QSettings::IniFormat);
-    settings.setIniCodec("UTF-8");
-    for (const QString &key : settings.allKeys())
-        if (key.compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
-            return settings.value(key).toInt();
-    return 0;
 }
 
 // The message boxes about the connection itself: no title, one fixed-size button.
@@ -90,7 +80,7 @@ void showOpenedNotice(MainWindow *window, QPointer<NoticeWidget> &notice)
 
 void MainWindow::initSerialPort()
 {
-    g_languageIndex = languageFromSettingsFile();
+    g_languageIndex = LanguageFile::read();
 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     ui->widgetTitle->setMoveWidget(this);

@@ -4,21 +4,9 @@
 #include <QSettings>
 #include <QTranslator>
 
-// The compiled-in resources sit in a static library; nothing else refers
-// to them, so the linker would drop them unless they are named here.
-static void registerCompiledResources()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    Q_INIT_RESOURCE(translations);
-    Q_INIT_RESOURCE(resources);
-}
+#include "inisettings.h"
 
 namespace LanguageFile {
-
-static const char kKey[] = "ID";
 
 QString path()
 {
@@ -28,23 +16,13 @@ QString path()
 int read()
 {
     QSettings settings(path(), QSettings::IniFormat);
-    const QStringList keys = settings.allKeys();
-    for (const QString &key : keys) {
-        if (key.compare(QLatin1String(kKey), Qt::CaseInsensitive) == 0)
-            return settings.value(key).toInt();   // not a number reads as 0
-    }
-    return 0;
+    return iniValue(settings, QStringLiteral("ID"), 0).toInt();   // not a number reads as 0
 }
 
 void write(int index)
 {
     QSettings settings(path(), QSettings::IniFormat);
-    const QStringList keys = settings.allKeys();
-    for (const QString &key : keys) {
-        if (key != QLatin1String(kKey) && key.compare(QLatin1String(kKey), Qt::CaseInsensitive) == 0)
-            settings.remove(key);
-    }
-    settings.setValue(QLatin1String(kKey), index);
+    setIniValue(settings, QStringLiteral("ID"), index);
 }
 
 QString translationResource(int index)
@@ -60,7 +38,6 @@ QString translationResource(int index)
 
 bool installTranslation(int index)
 {
-    registerCompiledResources();
     static QTranslator *translator = nullptr;
     if (translator) {
         QCoreApplication::removeTranslator(translator);

@@ -48,6 +48,7 @@ void SplashScreen::setStart(QWidget *window, QString title, QString logoPath)
         mAnimation->setStartValue(0.0);
         mAnimation->setEndValue(1.0);
     } else {
+        mAnimation->stop();
         mAnimation->setTargetObject(window);   // a window built again fades in too
     }
 }

@@ -47,7 +47,8 @@ private:
     Answer mAnswer;
     QHash<QString, Answer> mClassAnswers;
     QTimer mTimer;
-    QList<QPointer<QObject>> mHandled;   // a dialog gone frees its entry
+    // Guarded: a later dialog built at a dead one's address is a new dialog.
+    QList<QPointer<QObject>> mHandled;
 };
 
 #endif

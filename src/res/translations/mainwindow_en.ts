@@ -276,11 +276,11 @@
     </message>
     <message>
         <source>水平锐度</source>
-        <translation>H sharpness</translation>
+        <translation>H sharp.</translation>
     </message>
     <message>
         <source>垂直锐度</source>
-        <translation>V sharpness</translation>
+        <translation>V sharp.</translation>
     </message>
     <message>
         <source>复位</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>面板伽马模式</source>
-        <translation>Panel gamma</translation>
+        <translation>Panel gam.</translation>
     </message>
     <message>
         <source>开发者功能</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>运动检测灵敏度</source>
-        <translation>Motion sensitivity</translation>
+        <translation>Motion sens.</translation>
     </message>
     <message>
         <source>对角线修正</source>
@@ -446,15 +446,15 @@
     </message>
     <message>
         <source>2:2下拉检测</source>
-        <translation>2:2 pull-down detection</translation>
+        <translation>2:2 pull-down</translation>
     </message>
     <message>
         <source>下拉时间阈值</source>
-        <translation>Pull-down time</translation>
+        <translation>Threshold</translation>
     </message>
     <message>
         <source>2:3下拉检测</source>
-        <translation>2:3 pull-down detection</translation>
+        <translation>2:3 pull-down</translation>
     </message>
     <message>
         <source>脱机</source>

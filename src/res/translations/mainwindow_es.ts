@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>连接设置</source>
-        <translation>Configuración de conexión</translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>连接服务器</source>
@@ -296,11 +296,11 @@
     </message>
     <message>
         <source>开启音频</source>
-        <translation>Activar audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>窗口冻结</source>
-        <translation>Congelar ventana</translation>
+        <translation>Congelar</translation>
     </message>
     <message>
         <source>全部冻结</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>窗口层级：</source>
-        <translation>Capa de ventana:</translation>
+        <translation>Capa:</translation>
     </message>
     <message>
         <source>1</source>
@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>残影过滤</source>
-        <translation>Filtro de fantasmas</translation>
+        <translation>Fantasmas</translation>
     </message>
     <message>
         <source>块状过滤</source>
-        <translation>Filtro de bloques</translation>
+        <translation>Bloques</translation>
     </message>
     <message>
         <source>噪点处理</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>面板伽马模式</source>
-        <translation>Gamma de panel</translation>
+        <translation>Gamma pan.</translation>
     </message>
     <message>
         <source>开发者功能</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>反交错</source>
-        <translation>Desentrelazado</translation>
+        <translation>Desentrel.</translation>
     </message>
     <message>
         <source>24PSF模式</source>
@@ -438,11 +438,11 @@
     </message>
     <message>
         <source>运动检测灵敏度</source>
-        <translation>Sensib. movimiento</translation>
+        <translation>Sens. mov.</translation>
     </message>
     <message>
         <source>对角线修正</source>
-        <translation>Corrección diagonal</translation>
+        <translation>Diagonales</translation>
     </message>
     <message>
         <source>2:2下拉检测</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>下拉时间阈值</source>
-        <translation>Umbral de tiempo</translation>
+        <translation>Umbral</translation>
     </message>
     <message>
         <source>2:3下拉检测</source>

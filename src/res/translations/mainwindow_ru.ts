@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>画面调整</source>
-        <translation>Настройка изображения</translation>
+        <translation>Изображение</translation>
     </message>
     <message>
         <source>亮度</source>
@@ -264,11 +264,11 @@
     </message>
     <message>
         <source>饱和度</source>
-        <translation>Насыщенность</translation>
+        <translation>Насыщ.</translation>
     </message>
     <message>
         <source>色温</source>
-        <translation>Цветовая темп.</translation>
+        <translation>Цвет. темп.</translation>
     </message>
     <message>
         <source>色相</source>
@@ -276,11 +276,11 @@
     </message>
     <message>
         <source>水平锐度</source>
-        <translation>Резкость по гор.</translation>
+        <translation>Резк. гор.</translation>
     </message>
     <message>
         <source>垂直锐度</source>
-        <translation>Резкость по верт.</translation>
+        <translation>Резк. верт.</translation>
     </message>
     <message>
         <source>复位</source>
@@ -296,11 +296,11 @@
     </message>
     <message>
         <source>开启音频</source>
-        <translation>Включить звук</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>窗口冻结</source>
-        <translation>Заморозить окно</translation>
+        <translation>Заморозить</translation>
     </message>
     <message>
         <source>全部冻结</source>
@@ -378,31 +378,31 @@
     </message>
     <message>
         <source>图像效果</source>
-        <translation>Эффекты изображения</translation>
+        <translation>Эффекты</translation>
     </message>
     <message>
         <source>水平镜像</source>
-        <translation>Зеркало по гор.</translation>
+        <translation>Зерк. гор.</translation>
     </message>
     <message>
         <source>垂直镜像</source>
-        <translation>Зеркало по верт.</translation>
+        <translation>Зерк. верт.</translation>
     </message>
     <message>
         <source>水平过滤</source>
-        <translation>Фильтр по гор.</translation>
+        <translation>Фильтр гор.</translation>
     </message>
     <message>
         <source>垂直过滤</source>
-        <translation>Фильтр по верт.</translation>
+        <translation>Фильтр верт.</translation>
     </message>
     <message>
         <source>残影过滤</source>
-        <translation>Фильтр остаточного изображения</translation>
+        <translation>Следы</translation>
     </message>
     <message>
         <source>块状过滤</source>
-        <translation>Фильтр блоков</translation>
+        <translation>Блочность</translation>
     </message>
     <message>
         <source>噪点处理</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>面板伽马模式</source>
-        <translation>Гамма панели</translation>
+        <translation>Гамма пан.</translation>
     </message>
     <message>
         <source>开发者功能</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>反交错</source>
-        <translation>Деинтерлейс</translation>
+        <translation>Деинтерл.</translation>
     </message>
     <message>
         <source>24PSF模式</source>
@@ -438,11 +438,11 @@
     </message>
     <message>
         <source>运动检测灵敏度</source>
-        <translation>Чувствит. движения</translation>
+        <translation>Чувств. движ.</translation>
     </message>
     <message>
         <source>对角线修正</source>
-        <translation>Коррекция диагоналей</translation>
+        <translation>Диагонали</translation>
     </message>
     <message>
         <source>2:2下拉检测</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>下拉时间阈值</source>
-        <translation>Порог времени</translation>
+        <translation>Порог</translation>
     </message>
     <message>
         <source>2:3下拉检测</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>命令发送间隔：</source>
-        <translation>Интервал отправки команд:</translation>
+        <translation>Интервал команд:</translation>
     </message>
     <message>
         <source>网口：</source>
