@@ -129,6 +129,7 @@ public:
     void sendImageParameter(int index, int value);
     // selected-window panel (preset/mainwindow_panel.cpp)
     InputChannel *panelWindow(int index) const;     // window of the current canvas
+    void fillPanel(int index, InputChannel *window);
     InputChannel *selectedWindow() const;
     int selectedIndex() const;
     ResolutionRatioScene *panelScene() const;
@@ -231,6 +232,7 @@ public:
     NetworkDialog *mNetworkDialog = nullptr;
     bool mSliderPending = false;
     QTimer *mSliderTimer = nullptr;
+    int mPanelFillDepth = 0;    // > 0 while the panel shows a window: controls send nothing
     QTimer *mQueryTimer = nullptr;
     int mQueryStep = 0;
     int mInitialChannelIndex = 0;

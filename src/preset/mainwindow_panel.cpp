@@ -3,6 +3,9 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <algorithm>
+#include <array>
+
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
@@ -97,6 +100,26 @@ static SliceUpSizeItem *cropItem(Ui_MainWindow *ui)
     return scene ? scene->mSizeItem : nullptr;
 }
 
+namespace {
+
+// One edge of a window's crop: its edit, its field and its command code, in
+// the crop editor's report order (left, top, right, bottom).
+struct CropEdge {
+    QLineEdit *edit;
+    int *field;
+    int code;
+};
+
+std::array<CropEdge, 4> cropEdges(Ui_MainWindow *ui, InputChannel *w)
+{
+    return {{{ui->ldt_HorizontalStartLocation, &w->mCropHStart, CropHStart},
+             {ui->ldt_VerticalStartLocation, &w->mCropVStart, CropVStart},
+             {ui->ldt_HorizontalEndLocation, &w->mCropHEnd, CropHEnd},
+             {ui->ldt_VerticalEndLocation, &w->mCropVEnd, CropVEnd}}};
+}
+
+} // namespace
+
 QVector<QPair<QSlider *, QLineEdit *>> MainWindow::pictureControls() const
 {
     return {
@@ -142,6 +165,15 @@ void MainWindow::changeUIBaseSelectChannel(int ChannelID)
     InputChannel *w = panelWindow(i);
     if (!w)
         return;
+    // Showing a window's state is not a change of it: the controls' own
+    // handlers run while the panel fills, but tell the box nothing.
+    ++mPanelFillDepth;
+    fillPanel(i, w);
+    --mPanelFillDepth;
+}
+
+void MainWindow::fillPanel(int i, InputChannel *w)
+{
 
     ui->currentChannelCBox->setCurrentIndex(i);
 
@@ -329,6 +361,9 @@ void MainWindow::on_btn_openColorPalette_clicked()
     if (!mColorDialog) {
         mColorDialog = new QColorDialog;
         connect(mColorDialog, &QColorDialog::colorSelected, this, &MainWindow::onPaletteColorSelected);
+        // It has no parent, so it goes when the main window goes.
+        QColorDialog *dialog = mColorDialog;
+        connect(this, &QObject::destroyed, dialog, [dialog] { delete dialog; });
     }
     mColorDialog->setCurrentColor(QColor(w->mRed, w->mGreen, w->mBlue));
     mColorDialog->exec();
@@ -546,15 +581,12 @@ void MainWindow::onCropEdited(int code)
         return;
     const bool horizontal = code == CropHStart || code == CropHEnd;
     const bool start = code == CropHStart || code == CropVStart;
-    QLineEdit *edit = nullptr;
-    int *field = nullptr;
-    switch (code) {
-    case CropHStart: edit = ui->ldt_HorizontalStartLocation; field = &w->mCropHStart; break;
-    case CropVStart: edit = ui->ldt_VerticalStartLocation; field = &w->mCropVStart; break;
-    case CropHEnd: edit = ui->ldt_HorizontalEndLocation; field = &w->mCropHEnd; break;
-    case CropVEnd: edit = ui->ldt_VerticalEndLocation; field = &w->mCropVEnd; break;
-    default: return;
-    }
+    const std::array<CropEdge, 4> edges = cropEdges(ui, w);
+    const auto edge = std::find_if(edges.begin(), edges.end(), [code](const CropEdge &e) { return e.code == code; });
+    if (edge == edges.end())
+        return;
+    QLineEdit *edit = edge->edit;
+    int *field = edge->field;
     const int v = edit->text().toInt();
     const int cropStart = horizontal ? w->mCropHStart : w->mCropVStart;
     const int cropEnd = horizontal ? w->mCropHEnd : w->mCropVEnd;
@@ -603,43 +635,21 @@ void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int
     const SourcePicture picture = sourcePicture(mInputSourceButtons, w);
     const int hS = trunc(HStart * picture.hs), vS = trunc(VStart * picture.vs);
     const int hE = trunc(HEnd * picture.hs), vE = trunc(VEnd * picture.vs);
-    switch (mode) {
-    case 0:
-        ui->ldt_HorizontalStartLocation->setText(QString::number(hS));
-        w->mCropHStart = hS;
-        sendWindowCommand(255, CropHStart, hS);
-        break;
-    case 1:
-        ui->ldt_VerticalStartLocation->setText(QString::number(vS));
-        w->mCropVStart = vS;
-        sendWindowCommand(255, CropVStart, vS);
-        break;
-    case 2:
-        ui->ldt_HorizontalEndLocation->setText(QString::number(hE));
-        w->mCropHEnd = hE;
-        sendWindowCommand(255, CropHEnd, hE);
-        break;
-    case 3:
-        ui->ldt_VerticalEndLocation->setText(QString::number(vE));
-        w->mCropVEnd = vE;
-        sendWindowCommand(255, CropVEnd, vE);
-        break;
-    case 4: {
-        ui->ldt_HorizontalStartLocation->setText(QString::number(hS));
-        ui->ldt_VerticalStartLocation->setText(QString::number(vS));
-        ui->ldt_HorizontalEndLocation->setText(QString::number(hE));
-        ui->ldt_VerticalEndLocation->setText(QString::number(vE));
-        w->mCropHStart = hS;
-        w->mCropVStart = vS;
-        w->mCropHEnd = hE;
-        w->mCropVEnd = vE;
+    const std::array<CropEdge, 4> edges = cropEdges(ui, w);
+    const int values[4] = {hS, vS, hE, vE};
+    if (mode >= 0 && mode < 4) {
+        edges[mode].edit->setText(QString::number(values[mode]));
+        *edges[mode].field = values[mode];
+        sendWindowCommand(255, edges[mode].code, values[mode]);
+    } else if (mode == 4) {
+        // A corner or the whole rectangle moved: one command for all four edges.
+        for (int k = 0; k < 4; ++k) {
+            edges[k].edit->setText(QString::number(values[k]));
+            *edges[k].field = values[k];
+        }
         const QString text = cropCommand(selectedIndex(), hS, vS, hE, vE);
         if (!text.isEmpty())
             sendCommand(text);
-        break;
-    }
-    default:
-        break;
     }
 }
 
@@ -748,7 +758,8 @@ void MainWindow::onSolidColorChanged(int state)
         for (QWidget *control : colourControls)
             control->setEnabled(true);
         w->mSolidColor = true;
-        sendWindowCommand(255, SolidFill, 1);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, SolidFill, 1);
         w->mRed = w->mSolidRed;
         w->mGreen = w->mSolidGreen;
         w->mBlue = w->mSolidBlue;
@@ -760,7 +771,8 @@ void MainWindow::onSolidColorChanged(int state)
         w->mGreen = 155;
         w->mBlue = 177;
         w->mInputSourceIndex = w->mInputSourceID;
-        sendWindowCommand(255, SolidFill, 0);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, SolidFill, 0);
     }
     w->update();
     changeUIBaseSelectChannel(selectedIndex() + 1);
@@ -786,14 +798,16 @@ void MainWindow::onDeinterlaceChanged(int state)
     if (state == Qt::Checked) {
         for (QWidget *widget : followers)
             widget->setEnabled(true);
-        sendWindowCommand(255, Deinterlace, 1);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, Deinterlace, 1);
     } else if (state == Qt::Unchecked) {
         for (QWidget *widget : followers)
             widget->setEnabled(false);
         for (QWidget *widget : {static_cast<QWidget *>(ui->hSdr_2p2Timer), static_cast<QWidget *>(ui->ldt_2p2Timer),
                                 static_cast<QWidget *>(ui->hSdr_2p3Timer), static_cast<QWidget *>(ui->ldt_2p3Timer)})
             widget->setEnabled(false);
-        sendWindowCommand(255, Deinterlace, 0);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, Deinterlace, 0);
     }
 }
 
@@ -807,7 +821,8 @@ void MainWindow::onPullDownChanged(int code, int state)
     const bool checked = state == Qt::Checked;
     slider->setEnabled(checked);
     edit->setEnabled(checked);
-    sendWindowCommand(255, code, checked ? 1 : 0);
+    if (mPanelFillDepth == 0)
+        sendWindowCommand(255, code, checked ? 1 : 0);
 }
 
 void MainWindow::on_ptn_FreezeAllWindow_clicked()
@@ -849,7 +864,7 @@ void MainWindow::onImageSliderValueChanged(int index, int value)
     if (InputChannel *w = selectedWindow())
         *w->mPictureValues.at(index) = value;
     // One value, then a pause: moves inside it reach the window only.
-    if (!mSliderPending) {
+    if (!mSliderPending && mPanelFillDepth == 0) {
         sendImageParameter(index, deviceValue(pair.first, value));
         mSliderPending = true;
         if (mSliderTimer)

@@ -25,7 +25,7 @@ QString windowText(int window, int code, int value)
         .arg(value, 4, 16, QLatin1Char('0'));
 }
 
-PanelFixture::PanelFixture()
+PanelFixture::PanelFixture(const std::function<void()> &beforeWindow)
 {
     mDir = new QTemporaryDir;
     mOldDir = QDir::currentPath();
@@ -35,6 +35,8 @@ PanelFixture::PanelFixture()
     g_networkConnected = false;
     g_serialConnected = false;
     g_offlineMode = false;
+    if (beforeWindow)
+        beforeWindow();
 
     mw = new MainWindow;
     ui = new PanelUi;
@@ -96,7 +98,10 @@ void PanelFixture::type(QLineEdit *edit, const QString &text)
 void PanelFixture::click(QAbstractButton *button)
 {
     showPageOf(button);
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A check box takes clicks on its box and label only, not on spare width.
+    const QPoint at = qobject_cast<QCheckBox *>(button) ? QPoint(qMin(8, button->width() / 2), button->height() / 2)
+                                                        : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
 }
 
 ResolutionRatioScene *PanelFixture::scene() const

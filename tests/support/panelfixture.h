@@ -1,6 +1,8 @@
 #ifndef PANELFIXTURE_H
 #define PANELFIXTURE_H
 
+#include <functional>
+
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
@@ -33,7 +35,6 @@ class QWidget;
     X(QCheckBox, ckx_2p2PullDown) \
     X(QCheckBox, ckx_2p3PullDown) \
     X(QCheckBox, ckx_enableAudio) \
-    X(QCheckBox, ckx_freezeAllWindows) \
     X(QCheckBox, ckx_freezeWindow) \
     X(QCheckBox, ckx_horizontalMirrored) \
     X(QCheckBox, ckx_showWindow) \
@@ -45,8 +46,6 @@ class QWidget;
     X(QWidget, groupBox_5) \
     X(QSlider, hSdr_2p2Timer) \
     X(QSlider, hSdr_2p3Timer) \
-    X(QSlider, hSdr_blueCorrection) \
-    X(QSlider, hSdr_greenConrrection) \
     X(QSlider, hSdr_hue) \
     X(QSlider, hSdr_luminance) \
     X(QSlider, hSdr_sensitivity) \
@@ -55,11 +54,6 @@ class QWidget;
     X(InputSourceButton, inBtn_2) \
     X(InputSourceButton, inBtn_3) \
     X(InputSourceButton, inBtn_4) \
-    X(QLabel, label_32) \
-    X(QLabel, label_33) \
-    X(QLabel, label_34) \
-    X(QLabel, label_45) \
-    X(QLabel, label_46) \
     X(QLabel, label_sliceImage) \
     X(QLineEdit, ldt_2p2Timer) \
     X(QLineEdit, ldt_2p3Timer) \
@@ -75,7 +69,6 @@ class QWidget;
     X(QLineEdit, ldt_Width) \
     X(QLineEdit, ldt_blockFiltration) \
     X(QLineEdit, ldt_blueCorrection) \
-    X(QLineEdit, ldt_colorB) \
     X(QLineEdit, ldt_colorG) \
     X(QLineEdit, ldt_colorR) \
     X(QLineEdit, ldt_colorTemperature) \
@@ -96,12 +89,8 @@ class QWidget;
     X(QLineEdit, ldt_verticalSharpness) \
     X(QWidget, page1) \
     X(QWidget, page2) \
-    X(QWidget, page4) \
     X(QPushButton, ptn_FreezeAllWindow) \
-    X(QPushButton, ptn_levelMode) \
     X(QPushButton, ptn_offLine) \
-    X(QPushButton, ptn_openWindowModel) \
-    X(QPushButton, ptn_overlayModel) \
     X(QToolBox, rightTBox) \
     X(QComboBox, rowCbx) \
     X(SliceUpView, sliceUpView)
@@ -118,7 +107,8 @@ struct PanelUi
 class PanelFixture
 {
 public:
-    PanelFixture();
+    // beforeWindow runs in the working directory before the window is built.
+    explicit PanelFixture(const std::function<void()> &beforeWindow = {});
     ~PanelFixture();
 
     // Texts queued since the last call, oldest first; the queue is emptied.
