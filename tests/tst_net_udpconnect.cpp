@@ -90,7 +90,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         mStage.driver->click("ptn_connectDevice");
-        QVERIFY(clock.elapsed() >= 6500);
+        QVERIFY(clock.elapsed() >= 6000);   // 6.9 s of busy boxes on coarse timers
 
         // Exactly the global query and three queries per window, raw, to port 23.
         QCOMPARE(mStage.box->unicastHex(), kQueries);

@@ -66,56 +66,20 @@ private slots:
         QVERIFY(r.records.isEmpty());
     }
 
-    void voteOfThreeReads()
+    // Boundaries the end-to-end tests do not reach.
+    void versionBoundaries()
     {
-        const ReplyMap x{{1, "0010"}, {2, "0020"}};
-        const ReplyMap y{{1, "0011"}, {2, "0020"}};
-        const ReplyMap z{{1, "0010"}};
-        const ReplyMap empty;
-        QCOMPARE(voteReplyMaps(x, ReplyMap(x), y), &x);
-        const ReplyMap a = x, c = x;
-        QCOMPARE(voteReplyMaps(a, y, c), &a);
-        const ReplyMap b = y, c2 = y;
-        QCOMPARE(voteReplyMaps(x, b, c2), &b);
-        QCOMPARE(voteReplyMaps(x, y, z), nullptr);
-        QCOMPARE(voteReplyMaps(x, ReplyMap(x), empty), nullptr);
-        QCOMPARE(voteReplyMaps(empty, empty, empty), nullptr);
-    }
-
-    void versionClasses_data()
-    {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<int>("type");
-        QTest::newRow("2.4.1") << "2.4.1" << 1;
-        QTest::newRow("1.3.99") << "1.3.99" << 1;
-        QTest::newRow("2.4.2") << "2.4.2" << 0;
-        QTest::newRow("2.4.3") << "2.4.3" << 0;
-        QTest::newRow("2.4.4") << "2.4.4" << 2;
-        QTest::newRow("2.4.5") << "2.4.5" << 3;
-        QTest::newRow("2.4.7") << "2.4.7" << 3;
-        QTest::newRow("2.4.8") << "2.4.8" << 4;
-        QTest::newRow("2.4.9") << "2.4.9" << 4;
-        QTest::newRow("2.4.10") << "2.4.10" << 5;
-        QTest::newRow("two parts") << "2.4" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("letters") << "a.b.c" << 1;
-    }
-    void versionClasses()
-    {
-        QFETCH(QString, version);
-        QFETCH(int, type);
-        QCOMPARE(versionTypeFromText(version), type);
+        QCOMPARE(versionTypeFromText("1.3.99"), 1);
+        QCOMPARE(versionTypeFromText("2.4.7"), 3);
+        QCOMPARE(versionTypeFromText("2.4.9"), 4);
+        QCOMPARE(versionTypeFromText("2.5.0"), 5);
+        QCOMPARE(versionTypeFromText("a.b.c"), 1);
+        QCOMPARE(versionTypeFromText(""), 0);
     }
 
     void geometryOfOneRowOrColumn()
     {
-        DeviceGeometry g = scaleDeviceGeometry(100, 50, 200, 300, 1, 7);
-        const double f = 120.0 / 119.0, k = 2 / 7.0f;
-        QCOMPARE(g.x, 100 / k * f);
-        QCOMPARE(g.width, 200 / k * f);
-        QCOMPARE(g.y, 50 * f);
-        QCOMPARE(g.height, 300 * f);
-        g = scaleDeviceGeometry(100, 50, 200, 300, 1, 9);
+        DeviceGeometry g = scaleDeviceGeometry(100, 50, 200, 300, 1, 9);
         QCOMPARE(g.y, 50 * 40.0 / 39.0);
         g = scaleDeviceGeometry(100, 50, 200, 300, 1, 4);
         QCOMPARE(g.x, 200.0);
@@ -131,16 +95,9 @@ private slots:
 
     void rotationLayerAndResolution()
     {
-        QCOMPARE(rotationFromDevice(0, 1, 1, 90), 180);
         QCOMPARE(rotationFromDevice(0, 1, 0, 90), 0);
-        QCOMPARE(rotationFromDevice(1, 0, 0, 0), 270);
-        QCOMPARE(rotationFromDevice(3, 0, 0, 0), 90);
         QCOMPARE(rotationFromDevice(2, 0, 0, 270), 270);
 
-        QCOMPARE(layerFromStackText("0246", 0), 1);
-        QCOMPARE(layerFromStackText("0246", 1), 2);
-        QCOMPARE(layerFromStackText("0246", 2), 3);
-        QCOMPARE(layerFromStackText("0246", 3), 4);
         QCOMPARE(layerFromStackText("13a7", 2), 1);
         QCOMPARE(layerFromStackText("0098", 2), 0);
         QCOMPARE(layerFromStackText("", 0), 0);
@@ -162,20 +119,10 @@ private slots:
     void addressChangeTexts()
     {
         QList<int> v;
-        QVERIFY(parseIpForChange("10.77.0.9", &v));
-        QCOMPARE(ipChangeHex(v), QString("ff0a4d0009"));
-        QVERIFY(!parseIpForChange("10.77.0.256", &v));
-        QVERIFY(!parseIpForChange("10.77..9", &v));
-        QVERIFY(!parseIpForChange("10.77.x.9", &v));
-        QVERIFY(!parseIpForChange("10.77.9", &v));
         QVERIFY(parseMacForChange("00-11-22-3a-FE-0", &v));
         QCOMPARE(macChangeHex(v), QString("f70011223afe00"));
-        QVERIFY(!parseMacForChange("00-11-22-33-44-FF", &v));
-        QVERIFY(!parseMacForChange("00-11-22-33-44-G1", &v));
-        QVERIFY(!parseMacForChange("00-11-22-33-44-", &v));
-        QVERIFY(!parseMacForChange("00-11-22-33-44", &v));
+        QVERIFY(!parseIpForChange("10.77.-1.9", &v));
         QCOMPARE(broadcastOf("10.77.0.1"), QString("10.77.0.255"));
-        QCOMPARE(discoveryRequest().toHex(), QByteArray("08080000e1"));
     }
 };
 
