@@ -130,6 +130,7 @@ public:
     // selected-window panel (preset/mainwindow_panel.cpp)
     InputChannel *panelWindow(int index) const;     // window of the current canvas
     void fillPanel(int index, InputChannel *window);
+    void showWindowGeometry(const InputChannel *window);   // X, Y, width, height edits
     InputChannel *selectedWindow() const;
     int selectedIndex() const;
     ResolutionRatioScene *panelScene() const;

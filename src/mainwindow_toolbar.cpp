@@ -189,11 +189,9 @@ bool MainWindow::checkResolutionLimit()
     if (fits)
         return true;
 
-    // Put the window's present values back before telling the user.
-    ui->ldt_PosX->setText(QString::number(int(channel->pos().x())));
-    ui->ldt_PosY->setText(QString::number(int(channel->pos().y())));
-    ui->ldt_Width->setText(QString::number(int(channel->mRect.width())));
-    ui->ldt_Heigh->setText(QString::number(int(channel->mRect.height())));
+    // Put the window's present values back, in the panel's own units, before
+    // telling the user: a confirmed edit must not move the window.
+    showWindowGeometry(channel);
     MyMessageBox::error(this, tr("错误"), tr("超出%1X%2分辨率").arg(limitW, limitH));
     return false;
 }

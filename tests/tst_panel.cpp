@@ -570,6 +570,73 @@ private slots:
         QCOMPARE(cropItem()->mChannel, f->window(2));
     }
 
+    void refillingThePanelSendsNothing()
+    {
+        // Every kind of state a box can report, values beyond the sliders included.
+        InputChannel *w = f->window(3);
+        w->mDeinterlace = true;
+        w->m24PSF = true;
+        w->mPullDown22 = true;
+        w->mPullDown23 = true;
+        w->mHMirror = true;
+        w->mAudio = true;
+        w->mLuminance = 5000;
+        w->mContrast = -7;
+        w->mHue = 999;
+        f->window(2)->mSolidColor = true;
+        f->window(4)->mFreeze = true;
+        f->window(4)->mSolidColor = true;
+        f->mw->moveWindowToLevel(2, 0);
+        f->takeTexts();
+
+        for (int n : {3, 1, 2, 4, 3, 2, 1})
+            f->select(n);
+        ui->currentChannelCBox->setCurrentIndex(2);
+        ui->currentChannelCBox->setCurrentIndex(3);
+        ui->currentChannelCBox->setCurrentIndex(0);
+        QCOMPARE(f->takeTexts(), QStringList());
+        // A slider clamps what it cannot show; the box is not told.
+        f->select(3);
+        QCOMPARE(ui->hSdr_luminance->value(), 1024);
+        QVERIFY(!f->mw->mSliderPending);
+        QCOMPARE(f->takeTexts(), QStringList());
+
+        // An edit that holds the focus while a frozen window disables its
+        // page loses the focus inside the fill: that is no edit either.
+        f->select(1);
+        f->mw->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->mw));
+        for (QLineEdit *edit : {ui->ldt_PosX, ui->ldt_luminance}) {
+            f->showPageOf(edit);
+            edit->setFocus();
+            QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), 1000);
+            f->select(4);
+            QVERIFY(!edit->hasFocus());
+            QCOMPARE(f->takeTexts(), QStringList());
+            f->select(1);
+        }
+    }
+
+    void refusedGeometryShowsThePanelValuesAgain()
+    {
+        // Window 1 at canvas (1000, 600), 1600 x 800: the panel shows half of it.
+        InputChannel *w = f->window(1);
+        w->setPos(1000, 600);
+        w->setRect(QRectF(0, 0, 1600, 800));
+        f->select(1);
+        QCOMPARE(ui->ldt_Width->text(), QStringLiteral("800"));
+        DialogAnswerer answerer;
+        f->type(ui->ldt_Width, "3500");
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 2000);
+        QCOMPARE(QStringList({ui->ldt_PosX->text(), ui->ldt_PosY->text(), ui->ldt_Width->text(), ui->ldt_Heigh->text()}),
+                 QStringList({"500", "300", "800", "400"}));
+        QVERIFY(f->takeTexts().isEmpty());
+        // Confirming the restored width changes nothing.
+        f->type(ui->ldt_Width, ui->ldt_Width->text());
+        QCOMPARE(f->takeTexts(), QStringList({"00030640"}));
+        QCOMPARE(w->mRect.width(), 1600.0);
+    }
+
     void displayScalesByTheFirstCanvas()
     {
         // A 1920-wide first canvas doubles what a 1 x 1 wall shows.

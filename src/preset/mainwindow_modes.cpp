@@ -13,7 +13,6 @@
 #include "preset/modestr.h"
 
 #include <QDebug>
-#include <QSlider>
 
 namespace {
 
@@ -324,15 +323,8 @@ void MainWindow::on_btn_page2Reset_clicked()
         sendWindowCommand(w, step.code, step.deviceValue);
         waitBusy(modesTr(step.text), kPictureStepWaitMs);
     }
-    // The box has these values already: the sliders follow the panel without
-    // sending them a second time.
-    const auto controls = pictureControls();
-    QVector<bool> blocked;
-    for (int k = 0; k < 7 && k < controls.size(); ++k)
-        blocked.append(controls.at(k).first->blockSignals(true));
+    // The panel shows the reset values; filling it sends nothing again.
     changeUIBaseSelectChannel(w + 1);
-    for (int k = 0; k < blocked.size(); ++k)
-        controls.at(k).first->blockSignals(blocked.at(k));
 }
 
 void MainWindow::on_pushButtonReset103_clicked()

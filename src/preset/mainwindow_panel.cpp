@@ -172,15 +172,10 @@ void MainWindow::changeUIBaseSelectChannel(int ChannelID)
     --mPanelFillDepth;
 }
 
-void MainWindow::fillPanel(int i, InputChannel *w)
+// The position and size edits in the units the panel works in: device
+// pixels of the wall, each screen counted at its full size.
+void MainWindow::showWindowGeometry(const InputChannel *w)
 {
-
-    ui->currentChannelCBox->setCurrentIndex(i);
-
-    SliceUpSizeItem *item = cropItem(ui);
-    if (item)
-        item->mChannel = w;
-
     const QPair<int, int> grid = wallGrid();
     const int rows = grid.first, cols = grid.second;
     const double x = w->pos().x(), y = w->pos().y();
@@ -199,6 +194,17 @@ void MainWindow::fillPanel(int i, InputChannel *w)
         ui->ldt_Width->setText(QString::number(trunc(W) / 2 * S));
         ui->ldt_Heigh->setText(QString::number(trunc(mode1 ? H * kTenNinths : H) / 2 * S));
     }
+}
+
+void MainWindow::fillPanel(int i, InputChannel *w)
+{
+    ui->currentChannelCBox->setCurrentIndex(i);
+
+    SliceUpSizeItem *item = cropItem(ui);
+    if (item)
+        item->mChannel = w;
+
+    showWindowGeometry(w);
 
     ui->ldt_HorizontalStartLocation->setText(QString::number(w->mCropHStart));
     ui->ldt_VerticalStartLocation->setText(QString::number(w->mCropVStart));
@@ -481,6 +487,8 @@ QPair<float, float> MainWindow::panelRatios(const QRectF &sceneRect) const
 
 void MainWindow::onPosXEdited()
 {
+    if (mPanelFillDepth > 0)
+        return;   // focus left the edit while the panel was being filled
     if (!checkConnected() || !checkResolutionLimit())
         return;
     InputChannel *w = selectedWindow();
@@ -506,7 +514,7 @@ void MainWindow::onPosXEdited()
 
 void MainWindow::onWidthEdited()
 {
-    if (!checkResolutionLimit())
+    if (mPanelFillDepth > 0 || !checkResolutionLimit())
         return;
     InputChannel *w = selectedWindow();
     const ResolutionRatioScene *scene = panelScene();
@@ -535,7 +543,7 @@ void MainWindow::onWidthEdited()
 // leave the drawing as it is.
 void MainWindow::onPosYOrHeightEdited(bool height)
 {
-    if (!checkResolutionLimit())
+    if (mPanelFillDepth > 0 || !checkResolutionLimit())
         return;
     InputChannel *w = selectedWindow();
     const ResolutionRatioScene *scene = panelScene();
@@ -574,7 +582,7 @@ void MainWindow::onPosYOrHeightEdited(bool height)
 
 void MainWindow::onCropEdited(int code)
 {
-    if (!checkResolutionLimit())
+    if (mPanelFillDepth > 0 || !checkResolutionLimit())
         return;
     InputChannel *w = selectedWindow();
     if (!w)
@@ -658,7 +666,7 @@ void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int
 void MainWindow::onColorEdited(int code)
 {
     InputChannel *w = selectedWindow();
-    if (!w)
+    if (!w || mPanelFillDepth > 0)
         return;
     QLineEdit *edit = code == SolidRed ? ui->ldt_colorR : code == SolidGreen ? ui->ldt_colorG : ui->ldt_colorB;
     const int v = edit->text().toInt();
@@ -727,12 +735,14 @@ void MainWindow::onFreezeChanged(int state)
         return;
     if (state == Qt::Unchecked && w->mFreeze) {
         w->mFreeze = false;
-        sendWindowCommand(255, Freeze, 0);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, Freeze, 0);
         ui->ckx_freezeAllWindows->setChecked(false);
         enableControls();
     } else if (state == Qt::Checked && !w->mFreeze) {
         w->mFreeze = true;
-        sendWindowCommand(255, Freeze, 1);
+        if (mPanelFillDepth == 0)
+            sendWindowCommand(255, Freeze, 1);
         disableControls();
         enableFrozenWindowControls();
         bool allFrozen = true;
@@ -875,7 +885,7 @@ void MainWindow::onImageSliderValueChanged(int index, int value)
 void MainWindow::onImageEditFinished(int index)
 {
     const auto pair = pictureControls().value(index);
-    if (!pair.first)
+    if (!pair.first || mPanelFillDepth > 0)
         return;
     const int value = pair.second->text().toInt();
     pair.first->setValue(value);
@@ -893,6 +903,7 @@ void MainWindow::onImageSliderReleased(int index)
     if (mSliderTimer)
         mSliderTimer->stop();
     mSliderPending = false;
-    sendImageParameter(index, deviceValue(pair.first, pair.second->text().toInt()));
+    if (mPanelFillDepth == 0)
+        sendImageParameter(index, deviceValue(pair.first, pair.second->text().toInt()));
 }
 
