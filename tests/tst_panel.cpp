@@ -373,6 +373,14 @@ private slots:
         const QStringList texts = f->takeTexts();
         QVERIFY(!texts.isEmpty());
         QCOMPARE(texts.first(), windowText(0, 0x0f, expected + 180));
+
+        // A key steps from where the slider is, wherever the pointer rests.
+        f->waitSliderPause();
+        QCursor::setPos(slider->mapToGlobal(QPoint(-200, g.height() / 2)));
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(slider->value(), expected + 1);
+        QCOMPARE(f->takeTexts(), QStringList({windowText(0, 0x0f, expected + 181)}));
     }
 
     void showAndAudio()

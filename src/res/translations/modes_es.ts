@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>waiting</source>
-        <translation>esperando</translation>
+        <translation>Esperando</translation>
     </message>
     <message>
         <source>消息</source>

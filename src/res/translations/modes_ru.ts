@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>waiting</source>
-        <translation>ожидание</translation>
+        <translation>Ожидание</translation>
     </message>
     <message>
         <source>消息</source>

@@ -21,23 +21,23 @@
     </message>
     <message>
         <source>窗口%1为冻结模式，无法进行输入源切换！</source>
-        <translation>La ventana %1 está congelada, no se puede cambiar la fuente de entrada!</translation>
+        <translation>La ventana %1 está congelada, ¡no se puede cambiar la fuente de entrada!</translation>
     </message>
     <message>
         <source>窗口%1为纯色填充模式下，无法进行输入源切换！</source>
-        <translation>La ventana %1 está en modo de relleno de color sólido, no se puede cambiar la fuente de entrada!</translation>
+        <translation>La ventana %1 está en modo de relleno de color sólido, ¡no se puede cambiar la fuente de entrada!</translation>
     </message>
     <message>
         <source>起始位置不能大于结束位置！</source>
-        <translation>La posición inicial no puede ser mayor que la posición final!</translation>
+        <translation>¡La posición inicial no puede ser mayor que la posición final!</translation>
     </message>
     <message>
         <source>结束位置不能大于输入源分辨率(%1x%2)！</source>
-        <translation>La posición final no puede superar la resolución de la fuente de entrada (%1x%2)!</translation>
+        <translation>¡La posición final no puede superar la resolución de la fuente de entrada (%1x%2)!</translation>
     </message>
     <message>
         <source>结束位置不能大于输入源分辨率(%1x%2) ！</source>
-        <translation>La posición final no puede superar la resolución de la fuente de entrada (%1x%2) !</translation>
+        <translation>¡La posición final no puede superar la resolución de la fuente de entrada (%1x%2) !</translation>
     </message>
 </context>
 </TS>
