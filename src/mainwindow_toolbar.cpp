@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -220,12 +219,9 @@ void MainWindow::onChangeInputSourceInfo(int currentItemIndex, int mInputSourceI
     channel->mCropVEnd = button->mSourceHeight;
 }
 
-// A click on a slider's groove jumps straight to the clicked place. Keys and
-// the wheel step as usual: the pointer may be anywhere then.
+// A click on a slider's groove jumps straight to the clicked place.
 void MainWindow::sliderCursorLambda(QSlider *slider)
 {
-    if (QGuiApplication::mouseButtons() == Qt::NoButton)
-        return;
     const int cursorX = QCursor::pos().x();
     const int sliderX = slider->mapToGlobal(QPoint(0, 0)).x();
     const int span = slider->maximum() - slider->minimum();

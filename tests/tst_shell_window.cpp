@@ -452,11 +452,12 @@ private slots:
         QVERIFY(!w->checkResolutionLimit());
         QCOMPARE(answerer.titles(), QStringList({"错误"}));
         QCOMPARE(answerer.texts(), QStringList({"超出1920X1080分辨率"}));
-        // The window's present values are back in the edits.
-        QCOMPARE(child<QLineEdit>(w, "ldt_PosX")->text(), QStringLiteral("120"));
-        QCOMPARE(child<QLineEdit>(w, "ldt_PosY")->text(), QStringLiteral("80"));
-        QCOMPARE(child<QLineEdit>(w, "ldt_Width")->text(), QStringLiteral("640"));
-        QCOMPARE(child<QLineEdit>(w, "ldt_Heigh")->text(), QStringLiteral("360"));
+        // The window's present values are back in the edits, as the panel
+        // shows them (half the canvas pixels on one row of screens).
+        QCOMPARE(child<QLineEdit>(w, "ldt_PosX")->text(), QStringLiteral("60"));
+        QCOMPARE(child<QLineEdit>(w, "ldt_PosY")->text(), QStringLiteral("40"));
+        QCOMPARE(child<QLineEdit>(w, "ldt_Width")->text(), QStringLiteral("320"));
+        QCOMPARE(child<QLineEdit>(w, "ldt_Heigh")->text(), QStringLiteral("180"));
 
         g_outputMode = 1;
         typeLimits(0, 100, 100, 1000);
