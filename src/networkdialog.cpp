@@ -99,7 +99,7 @@ QStringList NetworkDialog::localIPv4Addresses() const
     for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
         const QString name = iface.humanReadableName();
         if (name.contains(QLatin1String("VMware")) || name.contains(QLatin1String("Loopback"))) {
-            qDebug() << "排除：" << name;
+            qDebug().noquote() << QStringLiteral("排除：") + name;
             continue;
         }
         const auto flags = iface.flags();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -200,6 +201,11 @@ private slots:
         QCOMPARE(QSize(window(0)->mCropHEnd, window(0)->mCropVEnd), table.at(16));
         QCOMPARE(QSize(window(2)->mCropHEnd, window(2)->mCropVEnd), QSize(3840, 2160));
         QCOMPARE(window(1)->mCropHStart, 0);
+        // The panel shows the selected window as the read left it.
+        const int selected = combo("currentChannelCBox")->currentIndex();
+        QVERIFY(window(selected)->mCropHEnd != 3840);
+        QCOMPARE(mStage.driver->mainWidget<QLineEdit>("ldt_HorizontalEndLocation")->text(),
+                 QString::number(window(selected)->mCropHEnd));
 
         for (int i = 0; i < 4; ++i)
             QVERIFY(window(i)->flags() & QGraphicsItem::ItemIsMovable);
@@ -249,6 +255,8 @@ private slots:
         QCOMPARE(window(1)->pos(), QPointF(10 / k * f, 20 * f));
         QCOMPARE(QList<int>({window(0)->mLayer, window(1)->mLayer, window(2)->mLayer, window(3)->mLayer}),
                  QList<int>({2, 3, 4, 1}));
+        // Every window changed its layer: the panel shows the selected one's new layer.
+        QCOMPARE(combo("cbx_windowLevel")->currentIndex(), window(combo("currentChannelCBox")->currentIndex())->mLayer - 1);
     }
 
     void refreshRefusesATcpLink()

@@ -242,6 +242,8 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
             window->setZValue(5 - layer);
         }
     }
+    // The panel was filled before the crops and layers above were set.
+    changeUIBaseSelectChannel(ui->currentChannelCBox->currentIndex() + 1);
     return true;
 }
 
@@ -337,7 +339,7 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
 
     // Input resolution, kept on the input-source button of the same index.
     const int code = value(0x32);
-    emit readInfo(linkTr("输入分辨率代号：") + QString::number(code));
+    emit readInfo(QStringLiteral("输入分辨率代号：") + QString::number(code));
     QSize size = kNoSignalSize;
     QString text;
     const InputResolutionClass kind = classifyResolutionCode(code, mInputResolutions.size());

@@ -246,10 +246,6 @@
         <translation>刷新成功！</translation>
     </message>
     <message>
-        <source>输入分辨率代号：</source>
-        <translation>输入分辨率代号：</translation>
-    </message>
-    <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
         <translation>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</translation>
     </message>

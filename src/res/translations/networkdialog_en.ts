@@ -246,10 +246,6 @@
         <translation>Refreshed!</translation>
     </message>
     <message>
-        <source>输入分辨率代号：</source>
-        <translation>Input resolution code: </translation>
-    </message>
-    <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
         <translation>Window %1, input source %2 - low resolution not supported, using the 720P resolution (%3x%4)</translation>
     </message>

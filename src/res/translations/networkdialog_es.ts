@@ -246,10 +246,6 @@
         <translation>¡Actualizado!</translation>
     </message>
     <message>
-        <source>输入分辨率代号：</source>
-        <translation>Código de resolución de entrada: </translation>
-    </message>
-    <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
         <translation>Ventana %1, fuente de entrada %2 - resolución baja no admitida, se usa la resolución 720P (%3x%4)</translation>
     </message>

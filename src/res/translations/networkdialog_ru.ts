@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>连接协议</source>
-        <translation>Протокол подключения</translation>
+        <translation>Протокол связи</translation>
     </message>
     <message>
         <source>所连网卡IP</source>
@@ -244,10 +244,6 @@
     <message>
         <source>刷新成功！</source>
         <translation>Обновлено!</translation>
-    </message>
-    <message>
-        <source>输入分辨率代号：</source>
-        <translation>Код входного разрешения: </translation>
     </message>
     <message>
         <source>窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)</source>
