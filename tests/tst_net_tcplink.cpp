@@ -199,7 +199,8 @@ private slots:
         QCOMPARE(caption(), QStringLiteral("连接中..."));
         QTRY_VERIFY_WITH_TIMEOUT(!mAnswerer->seen.isEmpty(), 3000);
         const qint64 elapsed = clock.elapsed();
-        QVERIFY2(elapsed >= 1450 && elapsed < 2200, qPrintable(QString::number(elapsed)));
+        // A coarse 1500 ms timer may fire up to 5% early.
+        QVERIFY2(elapsed >= 1400 && elapsed < 2200, qPrintable(QString::number(elapsed)));
         QCOMPARE(mAnswerer->seen.size(), 1);
         const DialogAnswerer::Seen box = mAnswerer->seen.first();
         QCOMPARE(box.className, QStringLiteral("QMessageBox"));

@@ -819,18 +819,24 @@ void UserView::scaleChannel(int op, int step)
     qreal h = channel->mRect.height();
 
     if (op == 0) {
+        qreal moveX = 0, moveY = 0;
         if (w - hx > 200) {
             w -= dx;
-            channel->moveBy(hx, 0);
+            moveX = hx;
         } else {
             w = 200;
         }
         if (h - hy > 200) {
             h -= dy;
-            channel->moveBy(0, hy);
+            moveY = hy;
         } else {
             h = 200;
         }
+        // The smaller size first: the position clamp bounds the move by the
+        // window's size, and a window flush with the right or bottom edge
+        // could not move otherwise.
+        channel->setRect(QRectF(channel->mRect.x(), channel->mRect.y(), w, h));
+        channel->moveBy(moveX, moveY);
     } else {
         channel->moveBy(-hx, -hy);
         if (channel->x() <= 0)
@@ -847,8 +853,8 @@ void UserView::scaleChannel(int op, int step)
             h = SH - channel->y();
         else
             h += dy;
+        channel->setRect(QRectF(channel->mRect.x(), channel->mRect.y(), w, h));
     }
-    channel->setRect(QRectF(channel->mRect.x(), channel->mRect.y(), w, h));
     viewport()->update();
 }
 
