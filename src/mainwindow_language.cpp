@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include <QLayout>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "communicationdialog.h"
@@ -107,6 +108,12 @@ void MainWindow::changeLanguage(int index)
         break;
     default:
         break;
+    }
+    // The network dialog's open button was retranslated to "open" too; while
+    // the port is open it must say what the main form's says.
+    if (g_serialConnected) {
+        if (auto *dialogOpen = mNetworkDialog->findChild<QPushButton *>(QStringLiteral("openButton")))
+            dialogOpen->setText(ui->openButton->text());
     }
 
     int next = 0;

@@ -1,12 +1,17 @@
 #include <QtTest>
 
+#include "dialoganswerer.h"
 #include "globals.h"
+#include "Graphics/inputchannel.h"
+#include "Graphics/resolutionratioscene.h"
+#include "Graphics/userview.h"
 #include "link/devicepacket.h"
 #include "link/networkportmanager.h"
 #include "linktestsupport.h"
 #include "mainwindow.h"
 
 #include <QNetworkProxy>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -169,6 +174,34 @@ private slots:
                 received += box->readAll();
         QCOMPARE(received, expected);
         QCOMPARE(mLog, expectedLog("TCP"));
+    }
+
+    // Going offline closes a live TCP link; its disconnect handler must not
+    // take the controls away again, nor report a broken link.
+    void offlineOverTcpKeepsControls()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(mBox, 2324));
+        w->mTcpSocket->connectToHost(mBox, 2324);
+        QVERIFY(w->mTcpSocket->waitForConnected(1000));
+        connect(w->mTcpSocket, &QTcpSocket::disconnected, w.get(), &MainWindow::onServerDisconnected);
+        g_networkConnected = true;
+        w->enableControls();
+
+        DialogAnswerer answerer;
+        auto *offline = w->findChild<QPushButton *>(QStringLiteral("ptn_offLine"));
+        offline->setEnabled(true);
+        QTest::mouseClick(offline, Qt::LeftButton);
+        QCOMPARE(w->mTcpSocket->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(!g_networkConnected);
+        QVERIFY(g_offlineMode);
+        QVERIFY(answerer.seen.isEmpty());
+        QVERIFY(w->findChild<QWidget *>(QStringLiteral("currentChannelCBox"))->isEnabled());
+        QVERIFY(w->findChild<QWidget *>(QStringLiteral("rowCbx"))->isEnabled());
+        QCOMPARE(g_pendingStatusCode, 9);
+        const UserView *view = w->findChild<UserView *>(QStringLiteral("graphicsView"));
+        for (const InputChannel *c : view->mScenes.at(w->mCurrentSceneIndex)->mChannels)
+            QVERIFY(c->flags() & QGraphicsItem::ItemIsMovable);
     }
 
     void rebindOnlyForAnotherAddress()

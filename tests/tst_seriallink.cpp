@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "networkdialog.h"
 #include "ptypair.h"
+#include "screen/languagefile.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -68,6 +69,7 @@ private slots:
 
     void cleanup()
     {
+        LanguageFile::installTranslation(0);
         w.reset();
         if (port())
             port()->close();
@@ -264,6 +266,27 @@ private slots:
         QCOMPARE(english.texts(), QStringList({QStringLiteral(
                                       "The current serial number cannot be opened! Please check and reopen! \n"
                                       "1.USB serial port loose \n2.Whether it is occupied  by other programs\n")}));
+    }
+
+    // Both open buttons tell the port's state in the language chosen.
+    void captionsFollowTheLanguage()
+    {
+        QPushButton *dialogOpen = formChild<QPushButton>(w->mNetworkDialog, "openButton");
+        openThePty();
+        w->changeLanguage(1);
+        QCOMPARE(openButton()->text(), QStringLiteral("close the Serial Port"));
+        QCOMPARE(dialogOpen->text(), openButton()->text());
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QStringLiteral("Open Serial Port"));
+        QCOMPARE(dialogOpen->text(), QStringLiteral("Open Serial Port"));
+
+        w->changeLanguage(2);
+        QCOMPARE(dialogOpen->text(), QStringLiteral("Открыть последовательный порт"));
+        openButton()->click();
+        QCOMPARE(dialogOpen->text(), QStringLiteral("Отключите последовательный порт"));
+        w->changeLanguage(3);
+        QCOMPARE(openButton()->text(), QStringLiteral("Cerrar el puerto serie"));
+        QCOMPARE(dialogOpen->text(), openButton()->text());
     }
 
     void languageComesFromTheSettingsFile()

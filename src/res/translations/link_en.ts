@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open serial port</translation>
+        <translation>Open Serial Port</translation>
     </message>
     <message>
         <source>关闭串口</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Откройте последовательный порт</translation>
+        <translation>Открыть последовательный порт</translation>
     </message>
     <message>
         <source>关闭串口</source>
