@@ -78,7 +78,7 @@ void MainWindow::changeLanguage(int index)
         }
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("关闭串口"));
-        WaitingWidget::setBoxSize(250, 100);
+        WaitingWidget::setSize(250, 100);
         setNetworkSpacerWidth(mNetworkDialog, 40);
         break;
     case 1:
@@ -86,7 +86,7 @@ void MainWindow::changeLanguage(int index)
             ui->connect->setText(QStringLiteral("Connected"));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("close the Serial Port"));
-        WaitingWidget::setBoxSize(250, 100);
+        WaitingWidget::setSize(250, 100);
         setNetworkSpacerWidth(mNetworkDialog, 30);
         break;
     case 2:
@@ -94,7 +94,7 @@ void MainWindow::changeLanguage(int index)
             ui->connect->setText(QStringLiteral("Связь установлена."));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("Закрыть порт RS232"));
-        WaitingWidget::setBoxSize(450, 100);
+        WaitingWidget::setSize(450, 100);
         setNetworkSpacerWidth(mNetworkDialog, 25);
         break;
     case 3:
@@ -102,7 +102,7 @@ void MainWindow::changeLanguage(int index)
             ui->ptn_saveAll->setText(QStringLiteral("Guardar toda la configuración"));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("Cerrar el puerto serie"));
-        WaitingWidget::setBoxSize(450, 100);
+        WaitingWidget::setSize(450, 100);
         setNetworkSpacerWidth(mNetworkDialog, 25);
         break;
     default:

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QIntValidator>
 #include <QTimer>
 
@@ -443,7 +444,11 @@ void MainWindow::initAttributeControls()
         QSlider *slider = controls.at(k).first;
         QLineEdit *edit = controls.at(k).second;
         connect(slider, &QSlider::valueChanged, this, [this, k](int value) { onImageSliderValueChanged(k, value); });
-        connect(slider, &QSlider::actionTriggered, this, [this, slider](int) { sliderCursorLambda(slider); });
+        // A click on the groove jumps to the clicked place; keys and the wheel step as usual.
+        connect(slider, &QSlider::actionTriggered, this, [this, slider](int) {
+            if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+                sliderCursorLambda(slider);
+        });
         connect(edit, &QLineEdit::editingFinished, this, [this, k] { onImageEditFinished(k); });
         connect(slider, &QSlider::sliderReleased, this, [this, k] { onImageSliderReleased(k); });
     }
