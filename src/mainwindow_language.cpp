@@ -79,7 +79,7 @@ void MainWindow::changeLanguage(int index)
         }
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("关闭串口"));
-        WaitingWidget::setBoxSize(250, 100);
+        WaitingWidget::setSize(250, 100);
         setNetworkSpacerWidth(mNetworkDialog, 40);
         break;
     case 1:
@@ -87,7 +87,7 @@ void MainWindow::changeLanguage(int index)
             ui->connect->setText(QStringLiteral("Connected"));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("close the Serial Port"));
-        WaitingWidget::setBoxSize(250, 100);
+        WaitingWidget::setSize(250, 100);
         setNetworkSpacerWidth(mNetworkDialog, 30);
         break;
     case 2:
@@ -95,7 +95,7 @@ void MainWindow::changeLanguage(int index)
             ui->connect->setText(QStringLiteral("Связь установлена."));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("Закрыть порт RS232"));
-        WaitingWidget::setBoxSize(450, 100);
+        WaitingWidget::setSize(450, 100);
         setNetworkSpacerWidth(mNetworkDialog, 25);
         break;
     case 3:
@@ -103,7 +103,7 @@ void MainWindow::changeLanguage(int index)
             ui->ptn_saveAll->setText(QStringLiteral("Guardar toda la configuración"));
         if (g_serialConnected)
             ui->openButton->setText(QStringLiteral("Cerrar el puerto serie"));
-        WaitingWidget::setBoxSize(450, 100);
+        WaitingWidget::setSize(450, 100);
         setNetworkSpacerWidth(mNetworkDialog, 25);
         break;
     default:

@@ -120,6 +120,12 @@ private slots:
         for (const char *rule : {"#CFDDEE", ".MainWindow", ".InputSourceButton", "#324C6C",
                                  "checkbox_unchecked.png", "checkbox_checked.png"})
             QVERIFY2(sheet.contains(QLatin1String(rule)), rule);
+        // Every picture the sheet names is compiled in.
+        const QRegularExpression url(QStringLiteral("url\\(([^)]+)\\)"));
+        for (auto it = url.globalMatch(sheet); it.hasNext();) {
+            const QString path = it.next().captured(1);
+            QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+        }
 
         g_warnings.clear();
         QtMessageHandler previous = qInstallMessageHandler(collectWarnings);

@@ -534,6 +534,25 @@ private slots:
         QCOMPARE(slider->value(), -91);
     }
 
+    void keysStepASliderWhereverThePointerIs()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        child<QToolBox>(w, "rightTBox")->setCurrentIndex(1);
+        auto *slider = child<QSlider>(w, "hSdr_hue");   // -180..180
+        w->enableControls();
+        QVERIFY(slider->isEnabled());
+        slider->setValue(10);
+        slider->setFocus();
+        // Far left of the slider: a jump would land on the minimum.
+        QCursor::setPos(slider->mapToGlobal(QPoint(-500, 5)));
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(slider->value(), 11);
+        QTest::keyClick(slider, Qt::Key_Left);
+        QTest::keyClick(slider, Qt::Key_Left);
+        QCOMPARE(slider->value(), 9);
+    }
+
     void throttleTimeoutClearsThePendingFlag()
     {
         w->mSliderPending = true;

@@ -358,6 +358,17 @@ def check_boxes():
     box("checkbox_parcial_disable.png", grey, (238, 238, 238), "partial", grey)
 
 
+def combo_arrows():
+    # The down arrow of a combo box's drop-down button.
+    def arrow(rel, colour):
+        c = Canvas(9, 6)
+        c.polygon([(0.5, 0.5), (8.5, 0.5), (4.5, 5.5)], fill=colour)
+        c.save("image/blue/" + rel)
+
+    arrow("arrow_down.png", INK)
+    arrow("arrow_down_disable.png", (170, 170, 170))
+
+
 def swatches():
     for name, rgb in (("grey_65_65_65", (65, 65, 65)), ("red_210_85_101", (210, 85, 101)),
                       ("green_144_207_153", (144, 207, 153)), ("blue_46_148_185", (46, 148, 185)),
@@ -509,6 +520,7 @@ def main():
     input_pictures()
     device_picture()
     check_boxes()
+    combo_arrows()
     swatches()
     carousel_marks()
     banners()

@@ -23,7 +23,6 @@ public:
     // Size of every box built afterwards; the language switch sets it
     // (250 x 100 for Chinese and English, 450 x 100 for Russian and Spanish).
     static void setSize(int width, int height);
-    static void setBoxSize(int width, int height) { setSize(width, height); }
     static int boxWidth() { return sWidth; }
     static int boxHeight() { return sHeight; }
 

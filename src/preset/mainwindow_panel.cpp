@@ -450,9 +450,9 @@ void MainWindow::initAttributeControls()
         QSlider *slider = controls.at(k).first;
         QLineEdit *edit = controls.at(k).second;
         connect(slider, &QSlider::valueChanged, this, [this, k](int value) { onImageSliderValueChanged(k, value); });
-        // A click or drag jumps to the pointer; keys and the wheel step as usual.
+        // A click on the groove jumps to the clicked place; keys and the wheel step as usual.
         connect(slider, &QSlider::actionTriggered, this, [this, slider](int) {
-            if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            if (QGuiApplication::mouseButtons() & Qt::LeftButton)
                 sliderCursorLambda(slider);
         });
         connect(edit, &QLineEdit::editingFinished, this, [this, k] { onImageEditFinished(k); });

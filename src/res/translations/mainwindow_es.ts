@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>保存所有配置</source>
-        <translation>Guardar configuración</translation>
+        <translation>Guardar toda la configuración</translation>
     </message>
     <message>
         <source>预览</source>

@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>层级、拼接模式信息获取...</source>
-        <translation>Reading layers and splice mode...</translation>
+        <translation>Layer/splice modes...</translation>
     </message>
     <message>
         <source>waiting...(3/1)</source>
