@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(SplashScreen::instance()->mMessage, loaded);
         QVERIFY(!SplashScreen::instance()->isVisible());
         QVERIFY(window->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(window->windowOpacity(), 1.0, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->windowOpacity(), 1.0, 5000);
         QCOMPARE(QCoreApplication::translate("MainWindow", "串口连接"), groupTitle);
 
         // The start-up object takes the window with it.

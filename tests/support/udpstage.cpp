@@ -1,10 +1,15 @@
 #include "udpstage.h"
 
 #include "dialoganswerer.h"
+#include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
+#include "networkdialog.h"
+#include "networkhelp.h"
 
 #include <QDir>
+#include <QPushButton>
+#include <QTimer>
 
 bool UdpStage::start()
 {
@@ -27,6 +32,19 @@ void UdpStage::stop()
     delete driver;
     delete window;
     delete box;
+}
+
+void UdpStage::reset()
+{
+    box->reset();
+    NetworkDialog *dialog = driver->dialog();
+    // A search left running would turn the next search click into a stop.
+    if (dialog->mCountdownTimer->isActive())
+        driver->button("ptn_findDevice")->click();
+    dialog->mHelp->close();
+    if (g_languageIndex != 0)
+        driver->button("Button_CN")->click();
+    answerer->clear();
 }
 
 static QStringList seenTexts(const DialogAnswerer *answerer, bool busy)

@@ -25,6 +25,10 @@ struct UdpStage
 
     bool start();
     void stop();
+    // Undoes what a failed test may have left behind: the box's scripts, a
+    // running search, an open help page, another language, the dialogs seen.
+    // The box's state and the link are the tests' own business.
+    void reset();
 
     // Texts of the busy boxes and of the other dialogs the answerer saw.
     QStringList busyTexts() const;
