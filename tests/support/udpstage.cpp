@@ -9,7 +9,7 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QTimer>
+#include <QtTest>
 
 bool UdpStage::start()
 {
@@ -38,9 +38,12 @@ void UdpStage::reset()
 {
     box->reset();
     NetworkDialog *dialog = driver->dialog();
-    // A search left running would turn the next search click into a stop.
-    if (dialog->mCountdownTimer->isActive())
+    // A search left running would turn the next search click into a stop;
+    // its late interface steps and answers must not reach the next search.
+    if (dialog->mCountdownTimer->isActive()) {
         driver->button("ptn_findDevice")->click();
+        QTest::qWait(300);
+    }
     dialog->mHelp->close();
     if (g_languageIndex != 0)
         driver->button("Button_CN")->click();
