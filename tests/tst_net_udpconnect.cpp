@@ -64,10 +64,10 @@ class TstNetUdpConnect : public QObject
             mStage.answerer->setTextAnswer(text, DialogAnswerer::Accept);
     }
 
-private slots:
-    void initTestCase()
+    // A wall of one row of seven screens with a different state per window.
+    void setUpBox()
     {
-        // A wall of one row of seven screens with a different state per window.
+        mStage.state = FakeBoxState();
         FakeBoxState &s = mStage.state;
         s.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
         s.setGrid(1, 7);
@@ -91,7 +91,12 @@ private slots:
         s.windows[0][0x0C] = 1024 - 20;
         for (int key = 0x16; key <= 0x1B; ++key)
             s.windows[0][key] = (key - 0x16) % 2;
+    }
 
+private slots:
+    void initTestCase()
+    {
+        setUpBox();
         QVERIFY(mStage.start());
         mStage.window->resize(1400, 900);
         connect(mStage.window, &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
@@ -102,13 +107,17 @@ private slots:
         mStage.stop();
     }
 
+    // Every test reads the same box, whatever the one before changed.
     void init()
     {
         mStage.reset();
+        setUpBox();
     }
 
     void connectReadsTheStateAndAppliesIt()
     {
+        if (g_networkConnected)
+            mStage.driver->click("ptn_disconnectDevice");
         QVERIFY(mStage.driver->quickSearch());
         mStage.driver->selectRow(0);
         mStage.box->clear();
@@ -282,6 +291,7 @@ private slots:
 
     void refreshRefusesATcpLink()
     {
+        QVERIFY(ensureUdpLink());
         // The link stays what it was, even when a check below fails.
         const auto restore = qScopeGuard([this] { mStage.window->mUdpSession = true; });
         mStage.window->mUdpSession = false;

@@ -136,6 +136,7 @@ private slots:
     void splashDrawsItsBar()
     {
         SplashScreen *splash = SplashScreen::instance();
+        splash->mProgress = 0.0;   // as fresh, whatever start-up ran before
         QCOMPARE(splash->size(), QSize(600, 400));
         const int barY = 400 - 66;
         splash->setProgress(0, QStringLiteral("m"));

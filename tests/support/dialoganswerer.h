@@ -31,6 +31,7 @@ public:
     // the class's. Accepting a busy box that only reports a result ends its
     // wait early.
     void setTextAnswer(const QString &text, Answer answer) { mTextAnswers.insert(text, answer); }
+    void clearTextAnswers() { mTextAnswers.clear(); }
 
     struct Seen {
         QString className;

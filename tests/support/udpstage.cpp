@@ -48,6 +48,7 @@ void UdpStage::reset()
     if (g_languageIndex != 0)
         driver->button("Button_CN")->click();
     answerer->clear();
+    answerer->clearTextAnswers();
 }
 
 static QStringList seenTexts(const DialogAnswerer *answerer, bool busy)

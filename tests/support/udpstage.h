@@ -26,7 +26,8 @@ struct UdpStage
     bool start();
     void stop();
     // Undoes what a failed test may have left behind: the box's scripts, a
-    // running search, an open help page, another language, the dialogs seen.
+    // running search, an open help page, another language, the dialogs seen
+    // and the answers given by text.
     // The box's state and the link are the tests' own business.
     void reset();
 
