@@ -70,10 +70,7 @@ private slots:
     void init()
     {
         mStage.reset();
-        // Busy boxes that only report a result need not run their time.
-        for (const QString &text : {"通道1校正成功!", "通道2校正成功!", "通道3校正成功!", "通道4校正成功!",
-                                    "连接成功！", "连接失败！"})
-            mStage.answerer->setTextAnswer(text, DialogAnswerer::Accept);
+        mStage.endResultBoxesEarly();
         resetBox();
         mStage.driver->table()->item(0, 4)->setText(mStage.state.version);
         mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
