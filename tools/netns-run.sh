@@ -20,7 +20,7 @@ ip link set box0 up
 # The pair's carrier comes up asynchronously; a loaded machine may take a
 # moment. Tests list running interfaces, so wait for it (5 s at most).
 for _ in $(seq 50); do
-  ip -o link show pc0 | grep -q LOWER_UP && ip -o link show box0 | grep -q LOWER_UP && break
+  [[ $(ip -o link show pc0) == *LOWER_UP* && $(ip -o link show box0) == *LOWER_UP* ]] && break
   sleep 0.1
 done
 exec "$@"
