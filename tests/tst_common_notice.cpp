@@ -81,7 +81,7 @@ private slots:
         NoticeWidget &notice = shown.notice;
         QCOMPARE(notice.ticksLeft(), 1);
         QVERIFY(notice.isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 5000);
     }
 
     void emptyTextOrNoTimeCutsShort()

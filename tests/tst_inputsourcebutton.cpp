@@ -45,7 +45,7 @@ class TstInputSourceButton : public QObject
         QTest::mouseClick(handle(), Qt::RightButton, {}, centreOf(b));
         QVERIFY(b->mEditLine->isVisible());
         QCOMPARE(b->mEditLine->mEditing, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(b->mEditLine->hasFocus(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(b->mEditLine->hasFocus(), 5000);
     }
 
     // Types text key by key, non-ASCII letters included.

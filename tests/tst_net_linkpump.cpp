@@ -41,14 +41,14 @@ class TstNetLinkPump : public QObject
     void pumpDry()
     {
         w->mSendTimer->start(15);
-        QTRY_VERIFY_WITH_TIMEOUT(w->mSendPackets->isEmpty(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->mSendPackets->isEmpty(), 5000);
         QCOMPARE(mQueueAtTick.mid(0, 3), QList<int>({2, 1, 0}));
     }
 
     static QList<QByteArray> datagrams(QUdpSocket &socket, int count)
     {
         QList<QByteArray> out;
-        for (int i = 0; i < 50 && out.size() < count; ++i) {
+        for (int i = 0; i < 250 && out.size() < count; ++i) {
             while (socket.hasPendingDatagrams()) {
                 QByteArray d(int(socket.pendingDatagramSize()), '\0');
                 socket.readDatagram(d.data(), d.size());
@@ -143,7 +143,7 @@ private slots:
         w->mSendTexts->clear();
         w->sendCommand("08050000");
         w->sendNextPacket();
-        QVERIFY(box.waitForReadyRead(1000));
+        QVERIFY(box.waitForReadyRead(5000));
         QHostAddress from;
         quint16 port = 0;
         QByteArray d(int(box.pendingDatagramSize()), '\0');
@@ -157,8 +157,8 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(mBox, 2323));
         w->mTcpSocket->connectToHost(mBox, 2323);
-        QVERIFY(w->mTcpSocket->waitForConnected(1000));
-        QVERIFY(server.waitForNewConnection(1000));
+        QVERIFY(w->mTcpSocket->waitForConnected(5000));
+        QVERIFY(server.waitForNewConnection(5000));
         QTcpSocket *box = server.nextPendingConnection();
         g_networkConnected = true;
         w->mUdpSession = false;
@@ -169,7 +169,7 @@ private slots:
         pumpDry();
         QByteArray received;
         const QByteArray expected = expectedPackets().join();
-        for (int i = 0; i < 50 && received.size() < expected.size(); ++i)
+        for (int i = 0; i < 250 && received.size() < expected.size(); ++i)
             if (box->waitForReadyRead(20) || box->bytesAvailable())
                 received += box->readAll();
         QCOMPARE(received, expected);

@@ -107,7 +107,7 @@ class TstNetTcpLink : public QObject
     {
         mBox->packets.clear();
         click();
-        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取成功！")) == 1, 9000);
+        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取成功！")) == 1, 15000);
     }
 
     // The tests that only need a link share one; each still runs alone.
@@ -143,16 +143,21 @@ private slots:
         closeBusyBoxAfterLastQuery();
     }
 
+    // Every test starts from the same ground, whatever the one before left:
+    // the dialog points at the box, which answers every query, in Chinese.
     void init()
     {
+        g_languageIndex = 0;
         mAnswerer->clear();
         mBox->omitted.clear();
+        pointDialogAtBox(mBox->port());
         RouteTable::setCommand(QString(), QStringList());
     }
 
     void cleanup()
     {
         g_languageIndex = 0;
+        pointDialogAtBox(mBox->port());
         RouteTable::setCommand(QString(), QStringList());
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
@@ -197,10 +202,11 @@ private slots:
         clock.start();
         click();
         QCOMPARE(caption(), QStringLiteral("连接中..."));
-        QTRY_VERIFY_WITH_TIMEOUT(!mAnswerer->seen.isEmpty(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mAnswerer->seen.isEmpty(), 6000);
         const qint64 elapsed = clock.elapsed();
-        // A coarse 1500 ms timer may fire up to 5% early.
-        QVERIFY2(elapsed >= 1400 && elapsed < 2600, qPrintable(QString::number(elapsed)));
+        // One and a half seconds on a coarse timer: it may fire 5 % early, and
+        // late under load.
+        QVERIFY2(elapsed >= 1400 && elapsed < 2700, qPrintable(QString::number(elapsed)));
         QCOMPARE(mAnswerer->seen.size(), 1);
         const DialogAnswerer::Seen box = mAnswerer->seen.first();
         QCOMPARE(box.className, QStringLiteral("QMessageBox"));
@@ -210,7 +216,6 @@ private slots:
         QCOMPARE(caption(), QStringLiteral("连接服务器"));
         QVERIFY(!g_networkConnected);
         QCOMPARE(mWindow->mTcpSocket->state(), QAbstractSocket::UnconnectedState);
-        pointDialogAtBox(mBox->port());
     }
 
     void startupReadFillsTheWall()
@@ -243,6 +248,8 @@ private slots:
 
         // The six queries, each packed with its CRC, about 600 ms apart.
         // (The panel may send its own commands in between; only the queries count here.)
+        // Each leaves on a tick of the 250 ms send pump, and ticks may run
+        // late under load: one gap alone can be short, their sum cannot.
         const QList<FakeBoxTcp::Packet> queries = queryPackets();
         QStringList texts;
         for (const FakeBoxTcp::Packet &p : queries) {
@@ -252,10 +259,10 @@ private slots:
         QCOMPARE(texts, kQueries);
         for (int i = 1; i < queries.size(); ++i) {
             const qint64 gap = queries.at(i).ms - queries.at(i - 1).ms;
-            QVERIFY2(gap > 300 && gap < 1200, qPrintable(QString::number(gap)));
+            QVERIFY2(gap > 50 && gap < 1500, qPrintable(QString::number(gap)));
         }
         const qint64 span = queries.last().ms - queries.first().ms;
-        QVERIFY2(span > 2600 && span < 4200, qPrintable(QString::number(span)));
+        QVERIFY2(span > 2500 && span < 4500, qPrintable(QString::number(span)));
 
         QVERIFY(g_networkConnected);
         QVERIFY(mWindow->mReadOk);
@@ -400,7 +407,7 @@ private slots:
         mBox->omitted = {4};
         mBox->packets.clear();
         click();
-        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取失败！")) == 1, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(seenCount(QStringLiteral("读取失败！")) == 1, 20000);
 
         QCOMPARE(mAnswerer->seen.size(), 3);
         QCOMPARE(mAnswerer->seen.at(0).className, QStringLiteral("WaitingWidget"));

@@ -34,8 +34,11 @@ class TstNetUdpVote : public QObject
         return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
     QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
+    // Connects to the first row; a link a failed test left up is ended first.
     void connectToBox()
     {
+        if (g_networkConnected)
+            mStage.driver->click("ptn_disconnectDevice");
         mStage.box->clear();
         mStage.answerer->clear();
         mStage.driver->selectRow(0);
@@ -62,6 +65,17 @@ private slots:
         mStage.stop();
     }
 
+    // The box and the searched row as the search left them, whatever a failed
+    // test changed.
+    void init()
+    {
+        mStage.reset();
+        mStage.endResultBoxesEarly();
+        resetBox();
+        mStage.driver->table()->item(0, 4)->setText(mStage.state.version);
+        mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
+    }
+
     // Window 1: a malformed answer before a good one on its first read.
     // Window 2: B = C. Window 3: A = C. Window 4: A = B.
     void twoAgreeingReadsAreTaken()
@@ -83,6 +97,8 @@ private slots:
 
     void disconnectEndsTheLink()
     {
+        if (!g_networkConnected)
+            connectToBox();
         QVERIFY(g_networkConnected);
         g_windowInputSupported[2] = 0;
         mStage.driver->mainWidget<QLabel>("label_sliceImage")->show();

@@ -80,7 +80,7 @@ private slots:
     {
         QVERIFY(w->mSerialPortNames.isEmpty());
         offerSerialPorts({mPty->slavePath(), "/dev/ttyTEST9"});
-        QTRY_COMPARE_WITH_TIMEOUT(w->mSerialPortNames.size(), 2, 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->mSerialPortNames.size(), 2, 5000);
         QCOMPARE(portList()->count(), 2);
         QCOMPARE(portList()->itemText(0), mPty->slavePath() + " test pty");
         QCOMPARE(w->mSerialPortTexts.at(1), QStringLiteral("/dev/ttyTEST9 test pty"));
@@ -122,12 +122,12 @@ private slots:
         QCOMPARE(openButton()->text(), QStringLiteral("关闭串口"));
         QCOMPARE(w->mSendTimer->interval(), 110);
         const QString line = QStringLiteral("连接状态: ") + mPty->slavePath() + QStringLiteral(" test pty 已连接");
-        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), line, 500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), line, 5000);
 
         QTest::mouseClick(dialogOpen, Qt::LeftButton);
         QVERIFY(!port()->isOpen());
         QCOMPARE(dialogOpen->text(), QStringLiteral("打开串口"));
-        QTRY_VERIFY_WITH_TIMEOUT(w->mStatusLabel->text().endsWith(QStringLiteral(" test pty 未连接")), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(w->mStatusLabel->text().endsWith(QStringLiteral(" test pty 未连接")), 5000);
     }
 
     void queuedCommandsLeaveOnThePortOnePerTick()
@@ -142,7 +142,7 @@ private slots:
         w->sendCommand("08050000");
         w->sendCommand("04140000");
         w->mSendTimer->start(15);
-        QCOMPARE(mPty->read(10, 1000), QByteArray::fromHex("0805000070") + hexToPacket("04140000"));
+        QCOMPARE(mPty->read(10, 5000), QByteArray::fromHex("0805000070") + hexToPacket("04140000"));
         QCOMPARE(queueAtTick.mid(0, 2), QList<int>({1, 0}));
         QCOMPARE(log, QStringList({QStringLiteral("MainWindow::send(SerialPort)\uFF1A 08050000"),
                                    QStringLiteral("MainWindow::send(SerialPort)\uFF1A 04140000")}));
@@ -162,10 +162,12 @@ private slots:
     void firstDataRaisesTheRoadWhenDown()
     {
         openThePty();
+        // The status tick would take the post before the check below.
+        w->mStatusTimer->stop();
         g_serialConnected = false;
         g_statusMessagePending = false;
         QVERIFY(mPty->write("ok"));
-        QTRY_VERIFY_WITH_TIMEOUT(g_serialConnected, 500);
+        QTRY_VERIFY_WITH_TIMEOUT(g_serialConnected, 5000);
         QCOMPARE(g_pendingStatusCode, 14);
         QVERIFY(g_statusMessagePending);
     }

@@ -112,6 +112,7 @@ class TstShellWindow : public QObject
     Q_OBJECT
 
 private:
+    QTemporaryDir mDir;
     MainWindow *w = nullptr;
 
     ResolutionRatioScene *currentScene()
@@ -131,8 +132,18 @@ private:
     }
 
 private slots:
+    // The window reads and writes its INI files in the working directory.
+    void initTestCase()
+    {
+        QVERIFY(mDir.isValid());
+        QDir::setCurrent(mDir.path());
+    }
+
     void init()
     {
+        g_networkConnected = g_serialConnected = g_offlineMode = false;
+        g_pendingStatusCode = 0;
+        g_statusMessagePending = false;
         g_languageIndex = 0;
         g_zoomStep = 40;
         g_outputMode = 0;
@@ -314,14 +325,14 @@ private slots:
         g_languageIndex = 2;
         g_pendingStatusCode = 9;
         g_statusMessagePending = true;
-        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), QStringLiteral("Статус соединения: Статус «Не в сети»"), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), QStringLiteral("Статус соединения: Статус «Не в сети»"), 5000);
         QVERIFY(!g_statusMessagePending);
 
         // Codes that name no line clear the flag and leave the line as it was.
         for (int code : {12, -1, -100, 17, 99}) {
             g_pendingStatusCode = code;
             g_statusMessagePending = true;
-            QTRY_VERIFY_WITH_TIMEOUT(!g_statusMessagePending, 500);
+            QTRY_VERIFY_WITH_TIMEOUT(!g_statusMessagePending, 5000);
             QCOMPARE(w->mStatusLabel->text(), QStringLiteral("Статус соединения: Статус «Не в сети»"));
         }
 
@@ -330,7 +341,7 @@ private slots:
         g_pendingStatusCode = 1;
         g_statusMessagePending = true;
         g_pendingStatusCode = 2;
-        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), QStringLiteral("连接状态: 已连接"), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->mStatusLabel->text(), QStringLiteral("连接状态: 已连接"), 5000);
 
         // An index outside the table reads the Chinese column.
         g_languageIndex = 7;
@@ -388,7 +399,7 @@ private slots:
         UserView *view = child<UserView>(w, "graphicsView");
         // The status tick carries the wall's zoom value to the slider and view.
         g_zoomStep = 50;
-        QTRY_COMPARE_WITH_TIMEOUT(w->mZoomSlider->value(), 50, 500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->mZoomSlider->value(), 50, 5000);
         QCOMPARE(float(view->transform().m11()), 0.18058f);
         QCOMPARE(float(view->transform().m22()), 0.18058f);
 
@@ -557,7 +568,7 @@ private slots:
     {
         w->mSliderPending = true;
         w->mSliderTimer->start(1);
-        QTRY_VERIFY_WITH_TIMEOUT(!w->mSliderPending, 200);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->mSliderPending, 5000);
         QVERIFY(!w->mSliderTimer->isActive());
     }
 };

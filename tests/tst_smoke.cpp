@@ -8,6 +8,10 @@ class TstSmoke : public QObject
 private slots:
     void constructsMainWindow()
     {
+        // The window reads its INI files from the working directory.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir::setCurrent(dir.path());
         MainWindow w;
         QVERIFY(w.mSendPackets);
         QVERIFY(w.mSendTexts);

@@ -17,4 +17,10 @@ ip addr add 10.77.0.1/24 broadcast 10.77.0.255 dev pc0
 ip addr add 10.77.0.2/24 broadcast 10.77.0.255 dev box0
 ip link set pc0 up
 ip link set box0 up
+# The pair's carrier comes up asynchronously; a loaded machine may take a
+# moment. Tests list running interfaces, so wait for it (5 s at most).
+for _ in $(seq 50); do
+  [[ $(ip -o link show pc0) == *LOWER_UP* && $(ip -o link show box0) == *LOWER_UP* ]] && break
+  sleep 0.1
+done
 exec "$@"

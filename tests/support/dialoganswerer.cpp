@@ -79,7 +79,7 @@ void DialogAnswerer::poll()
             s.buttons << b->text();
     }
     seen.append(s);
-    const Answer answer = mClassAnswers.value(s.className, mAnswer);
+    const Answer answer = mTextAnswers.value(s.text, mClassAnswers.value(s.className, mAnswer));
     if (answer == Leave)
         return;
     QPointer<QWidget> guard(w);

@@ -27,6 +27,11 @@ public:
     // lets busy boxes run their time while message boxes are still answered.
     void setClassAnswer(const QString &className, Answer answer) { mClassAnswers.insert(className, answer); }
     void setAnswerFor(const QString &className, Answer answer) { setClassAnswer(className, answer); }
+    // A different answer for dialogs showing exactly this text; it goes before
+    // the class's. Accepting a busy box that only reports a result ends its
+    // wait early.
+    void setTextAnswer(const QString &text, Answer answer) { mTextAnswers.insert(text, answer); }
+    void clearTextAnswers() { mTextAnswers.clear(); }
 
     struct Seen {
         QString className;
@@ -46,6 +51,7 @@ private:
     void poll();
     Answer mAnswer;
     QHash<QString, Answer> mClassAnswers;
+    QHash<QString, Answer> mTextAnswers;
     QTimer mTimer;
     // Guarded: a later dialog built at a dead one's address is a new dialog.
     QList<QPointer<QObject>> mHandled;

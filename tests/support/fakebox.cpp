@@ -151,6 +151,15 @@ QByteArray FakeBoxUdp::statusAnswer(int query) const
     return out;
 }
 
+void FakeBoxUdp::reset()
+{
+    mScripts.clear();
+    replyDelayMs = 0;
+    discoveryAnswers = 1;
+    malformedDiscoveryFirst = false;
+    received.clear();
+}
+
 void FakeBoxUdp::handle(const Packet &p)
 {
     const quint16 modePort = mState->dhcp ? 68 : 23;

@@ -82,6 +82,8 @@ public:
     // Hex texts (lower case) of the packets received on the box's own address.
     QStringList unicastHex() const;
     void clear() { received.clear(); }
+    // Back to answering every query at once, once, from a clean record.
+    void reset();
 
     // One status answer as the box builds it from the model.
     QByteArray statusAnswer(int query) const;

@@ -51,7 +51,7 @@ bool NetDialogDriver::quickSearch() const
 {
     dialog()->show();
     click("ptn_findDevice");
-    if (!QTest::qWaitFor([this] { return !cell(0, 1).isEmpty(); }, 2000))
+    if (!QTest::qWaitFor([this] { return !cell(0, 1).isEmpty(); }, 5000))
         return false;
     click("ptn_findDevice");
     QTest::qWait(300);

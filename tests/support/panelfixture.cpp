@@ -35,6 +35,9 @@ PanelFixture::PanelFixture(const std::function<void()> &beforeWindow)
     g_networkConnected = false;
     g_serialConnected = false;
     g_offlineMode = false;
+    // A test that failed in another language leaves it behind.
+    g_languageIndex = 0;
+    g_outputMode = 0;
     if (beforeWindow)
         beforeWindow();
 
@@ -64,6 +67,7 @@ PanelFixture::~PanelFixture()
     delete ui;
     g_offlineMode = false;
     g_outputMode = 0;
+    g_languageIndex = 0;
     QDir::setCurrent(mOldDir);
     delete mDir;
 }
@@ -137,5 +141,5 @@ QPoint PanelFixture::wallGlobal(const QPointF &scenePoint) const
 
 void PanelFixture::waitSliderPause()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!mw->mSliderPending, 500);
+    QTRY_VERIFY_WITH_TIMEOUT(!mw->mSliderPending, 5000);
 }

@@ -25,6 +25,14 @@ struct UdpStage
 
     bool start();
     void stop();
+    // Undoes what a failed test may have left behind: the box's scripts, a
+    // running search, an open help page, another language, the dialogs seen
+    // and the answers given by text.
+    // The box's state and the link are the tests' own business.
+    void reset();
+    // Busy boxes that only report a result (a window read, the connect or
+    // refresh) are accepted at once rather than left to run their time.
+    void endResultBoxesEarly();
 
     // Texts of the busy boxes and of the other dialogs the answerer saw.
     QStringList busyTexts() const;
