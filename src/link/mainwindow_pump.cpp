@@ -12,8 +12,6 @@
 #include <QUdpSocket>
 
 namespace {
-constexpr quint16 kDevicePort = 23;
-constexpr quint16 kDhcpDevicePort = 68;
 constexpr quint16 kLocalUdpPort = 1400;
 } // namespace
 
@@ -26,8 +24,7 @@ void MainWindow::initTimers()
 
 void MainWindow::onSendTimer()
 {
-    if (!mSendPackets->isEmpty())
-        sendNextPacket();
+    sendNextPacket();
 }
 
 // One entry per tick, on the road the link flags choose at this moment.
@@ -51,7 +48,7 @@ void MainWindow::sendNextPacket()
     if (mUdpSession) {
         const bool dhcp = holder->mDhcpMode;
         if (mUdpSocket)
-            mUdpSocket->writeDatagram(packet, QHostAddress(mDeviceIp), dhcp ? kDhcpDevicePort : kDevicePort);
+            mUdpSocket->writeDatagram(packet, QHostAddress(mDeviceIp), holder->devicePort());
         emit readInfo((dhcp ? QStringLiteral("MainWindow::send(DHCP)\uFF1A ") : QStringLiteral("MainWindow::send(UDP)\uFF1A "))
                       + text);
         return;

@@ -151,7 +151,7 @@ void MainWindow::connectDevice(bool dhcp)
 
     const QString local = versionType <= 2 ? mNetworkDialog->getUi().cbx_ipAddress->currentText()
                                            : tableText(table, row, 6);
-    const quint16 port = holder->mDhcpMode ? 68 : 23;
+    const quint16 port = holder->devicePort();
     if (!readDeviceState(QHostAddress(local), deviceIp, port, linkTr("连接失败！")))
         return;
 
@@ -175,7 +175,7 @@ void MainWindow::on_ptn_refresh_clicked()
         return;
     }
     NetworkPortManager *holder = NetworkPortManager::getInstance();
-    const quint16 port = holder->mDhcpMode ? 68 : 23;
+    const quint16 port = holder->devicePort();
     if (!readDeviceState(QHostAddress(holder->mLocalIp), mDeviceIp, port, linkTr("刷新失败！")))
         return;
     applyLayoutZoom(mStoredRowIndex, mStoredColumnIndex);

@@ -27,6 +27,9 @@ public:
     QString mDeviceIp;
     bool mDhcpMode = false;    // device in DHCP mode: datagrams go to port 68
 
+    // The device's UDP port: 68 in DHCP mode, 23 otherwise.
+    quint16 devicePort() const { return mDhcpMode ? 68 : 23; }
+
 private:
     NetworkPortManager() = default;
     QTcpSocket *mTcpSocket = nullptr;
