@@ -2,6 +2,7 @@
 #include "ui_networkdialog.h"
 
 #include "globals.h"
+#include "link/linkstatus.h"
 #include "mainwindow.h"
 #include "networkhelp.h"
 #include "ui_mainwindow.h"
@@ -25,11 +26,6 @@ namespace {
 const int kSearchSeconds = 3;
 const int kSearchStepMs = 200;
 
-void postStatus(int code)
-{
-    g_pendingStatusCode = code;
-    g_statusMessagePending = true;
-}
 }
 
 NetworkDialog::NetworkDialog(QWidget *parent) : QWidget(parent), ui(new Ui::NetworkDialog)
@@ -269,7 +265,7 @@ void NetworkDialog::on_ptn_connectDevice_clicked()
     applyTimerInterval();
     mMainWindow->getUi()->ptn_offLine->setEnabled(false);
     mMainWindow->enableControls();
-    postStatus(g_networkConnected ? 2 : 1);
+    postLinkStatus(g_networkConnected ? 2 : 1);
 }
 
 void NetworkDialog::on_ptn_disconnectDevice_clicked()
@@ -288,7 +284,7 @@ void NetworkDialog::on_ptn_disconnectDevice_clicked()
         mMainWindow->disableControls();
         mMainWindow->getUi()->ptn_offLine->setEnabled(true);
     }
-    postStatus(1);
+    postLinkStatus(1);
     MyMessageBox::information(this, tr("提示"), tr("连接已断开"));
     for (int &supported : g_windowInputSupported)
         supported = 1;
@@ -303,13 +299,12 @@ void NetworkDialog::on_openButton_clicked()
     if (!g_serialConnected && !g_networkConnected) {
         mainUi->ptn_offLine->setEnabled(true);
         mMainWindow->disableControls();
-        g_pendingStatusCode = 15;
+        postLinkStatus(15);
     } else {
         mainUi->ptn_offLine->setEnabled(false);
         mMainWindow->enableControls();
-        g_pendingStatusCode = 14;
+        postLinkStatus(14);
     }
-    g_statusMessagePending = true;
 }
 
 void NetworkDialog::applyTimerInterval()

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "globals.h"
+#include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/serialportmanager.h"
 #include "maincontent/mymessagebox.h"
@@ -24,11 +25,6 @@ constexpr int kStatusSerialConnected = 14;
 constexpr int kStatusSerialNotConnected = 15;
 constexpr int kStatusSerialConnecting = 16;
 
-void postStatus(int code)
-{
-    g_pendingStatusCode = code;
-    g_statusMessagePending = true;
-}
 
 // The message boxes about the connection itself: no title, one fixed-size button.
 void showConnectionBox(const QString &text, bool ownButton)
@@ -137,7 +133,7 @@ void MainWindow::showValidPort()
         return;
     if (!g_networkConnected)
         disableControls();
-    postStatus(kStatusSerialNotConnected);
+    postLinkStatus(kStatusSerialNotConnected);
     showConnectionBox(g_languageIndex == 0 ? QStringLiteral("连接中断，请检查串口连接")
                                            : QStringLiteral("Connection interrupted, Please check serial port connection"),
                       true);
@@ -167,7 +163,7 @@ void MainWindow::on_openButton_clicked()
         port->close();
         g_serialPortOpen = 0;
         setOpenButtonTexts(this, linkTr("打开串口"));
-        postStatus(kStatusSerialNotConnected);
+        postLinkStatus(kStatusSerialNotConnected);
         return;
     }
     if (!validIndex) {
@@ -185,7 +181,7 @@ void MainWindow::on_openButton_clicked()
             showConnectionBox(QStringLiteral("The current serial number cannot be opened! Please check and reopen! \n"
                                              "1.USB serial port loose \n2.Whether it is occupied  by other programs\n"),
                               false);
-        postStatus(kStatusSerialNotConnected);
+        postLinkStatus(kStatusSerialNotConnected);
         return;
     }
 
@@ -198,7 +194,7 @@ void MainWindow::on_openButton_clicked()
     connect(port, &QSerialPort::readyRead, this, &MainWindow::readyReadSlot, Qt::UniqueConnection);
     g_serialPortOpen = 1;
     setOpenButtonTexts(this, linkTr("连接中") + QStringLiteral("..."));
-    postStatus(kStatusSerialConnecting);
+    postLinkStatus(kStatusSerialConnecting);
     mSerialHandshakeTimer->setInterval(1500);
     mSerialHandshakeTimer->start();
     mSerialHandshakeTimer->stop();
@@ -208,7 +204,7 @@ void MainWindow::on_openButton_clicked()
         g_serialConnected = true;
         enableControls();
         setOpenButtonTexts(this, linkTr("关闭串口"));
-        postStatus(kStatusSerialConnected);
+        postLinkStatus(kStatusSerialConnected);
         static QPointer<NoticeWidget> notice;
         showOpenedNotice(this, notice);
     }
@@ -225,7 +221,7 @@ void MainWindow::readyReadSlot()
     if (!g_serialConnected) {
         g_serialConnected = true;
         ui->openButton->setText(linkTr("关闭串口"));
-        postStatus(kStatusSerialConnected);
+        postLinkStatus(kStatusSerialConnected);
         static QPointer<NoticeWidget> notice;
         showOpenedNotice(this, notice);
     }
@@ -248,6 +244,6 @@ void MainWindow::on_ptn_offLine_clicked()
     enableControls();
     setOpenButtonTexts(this, linkTr("打开串口"));
     setCurrentWindowsMovable(true);
-    postStatus(kStatusOffline);
+    postLinkStatus(kStatusOffline);
     showStatusText(statusLine(kStatusOffline));
 }

@@ -8,6 +8,7 @@
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/routetable.h"
@@ -39,8 +40,7 @@ constexpr int kResolutionCodes = 39;
 // Posts the code for the status timer and shows its line at once.
 void setLinkStatus(MainWindow *window, int code)
 {
-    g_pendingStatusCode = code;
-    g_statusMessagePending = true;
+    postLinkStatus(code);
     const int language = languageColumn();
     window->showStatusText(window->mStatusText[0][language] + window->mStatusText[code][language]);
 }

@@ -11,6 +11,7 @@
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
 #include "link/devicestate.h"
+#include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/udpreply.h"
@@ -215,8 +216,7 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
             NetworkPortManager::getInstance()->mUdpSession = false;
             ReplyState = 0;
             // The status line must not go on saying "connected".
-            g_pendingStatusCode = 1;
-            g_statusMessagePending = true;
+            postLinkStatus(1);
             return false;
         }
         const ReplyMap taken = *agreed;
