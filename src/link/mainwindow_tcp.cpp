@@ -45,6 +45,13 @@ void setLinkStatus(MainWindow *window, int code)
     window->showStatusText(window->mStatusText[0][language] + window->mStatusText[code][language]);
 }
 
+// Arms the stepper for its next query, one interval from now.
+void armQueryTimer(QTimer *timer)
+{
+    timer->setInterval(kQueryIntervalMs);
+    timer->start();
+}
+
 ResolutionRatioScene *currentScene(MainWindow *window)
 {
     UserView *view = window->ui->graphicsView;
@@ -210,8 +217,7 @@ void MainWindow::onTcpConnected()
     setLinkStatus(this, kStatusConnected);
 
     mQueryStep = 0;
-    mQueryTimer->setInterval(kQueryIntervalMs);
-    mQueryTimer->start();
+    armQueryTimer(mQueryTimer);
     // The stepper, the pump and the frame parser all run inside this wait.
     WaitingWidget waiting(linkTr("waiting"), kReadWaitMs, 0);
     waiting.exec();
@@ -233,8 +239,7 @@ void MainWindow::onStartupQueryTimeout()
     sendCommand(text);
     if (mQueryStep < kLastQueryStep) {
         ++mQueryStep;
-        mQueryTimer->setInterval(kQueryIntervalMs);
-        mQueryTimer->start();
+        armQueryTimer(mQueryTimer);
     }
 }
 
@@ -243,8 +248,7 @@ void MainWindow::checkFirstRead()
     if (!mReadOk) {
         // One more pass through the queries; a failed read keeps the link.
         mQueryStep = 0;
-        mQueryTimer->setInterval(kQueryIntervalMs);
-        mQueryTimer->start();
+        armQueryTimer(mQueryTimer);
         WaitingWidget waiting(linkTr("正在重新读取...(1/1)"), kReadWaitMs, 0);
         waiting.exec();
     }
