@@ -41,14 +41,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-        offerSerialPorts({});
+        enterPortlessLinkTest(mDir.path());
     }
 
     void init()
     {
-        resetLinkFlags();
-        w = makeLinkedMainWindow();
+        w = makeFreshLinkedMainWindow();
     }
 
     void cleanup() { w.reset(); }

@@ -75,14 +75,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-        offerSerialPorts({});
+        enterPortlessLinkTest(mDir.path());
     }
 
     void init()
     {
-        resetLinkFlags();
-        w = makeLinkedMainWindow();
+        w = makeFreshLinkedMainWindow();
         // The pump alone: the link handlers of the sockets stay out of it.
         QObject::disconnect(w->mTcpSocket, nullptr, w.get(), nullptr);
         QObject::disconnect(w->mUdpSocket, nullptr, w.get(), nullptr);

@@ -4,6 +4,7 @@
 #include "link/serialportmanager.h"
 #include "mainwindow.h"
 
+#include <QDir>
 
 void resetLinkFlags()
 {
@@ -28,4 +29,16 @@ void offerSerialPorts(const QStringList &paths)
 std::unique_ptr<MainWindow> makeLinkedMainWindow()
 {
     return std::unique_ptr<MainWindow>(new MainWindow);
+}
+
+void enterPortlessLinkTest(const QString &dirPath)
+{
+    QDir::setCurrent(dirPath);
+    offerSerialPorts({});
+}
+
+std::unique_ptr<MainWindow> makeFreshLinkedMainWindow()
+{
+    resetLinkFlags();
+    return makeLinkedMainWindow();
 }

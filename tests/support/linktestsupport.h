@@ -24,4 +24,11 @@ void offerSerialPorts(const QStringList &paths);
 // A main window as the program builds it, with its link set up.
 std::unique_ptr<MainWindow> makeLinkedMainWindow();
 
+// Set-up shared by the link tests that need no ports: work in dirPath and
+// offer no serial ports.
+void enterPortlessLinkTest(const QString &dirPath);
+
+// A main window made with every link flag back at its start value.
+std::unique_ptr<MainWindow> makeFreshLinkedMainWindow();
+
 #endif
