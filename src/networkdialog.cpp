@@ -8,7 +8,6 @@
 #include "ui_mainwindow.h"
 #include "Graphics/userview.h"
 #include "link/netaddress.h"
-#include "link/networkportmanager.h"
 #include "link/devicepacket.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
@@ -26,6 +25,10 @@ namespace {
 const int kSearchSeconds = 3;
 const int kSearchStepMs = 200;
 
+QString stopSearchText(int secondsLeft)
+{
+    return NetworkDialog::tr("停止查找(") + QString::number(secondsLeft) + QLatin1Char(')');
+}
 }
 
 NetworkDialog::NetworkDialog(QWidget *parent) : QWidget(parent), ui(new Ui::NetworkDialog)
@@ -161,7 +164,7 @@ void NetworkDialog::on_ptn_findDevice_clicked()
 
     mCountdown = kSearchSeconds;
     mCountdownTimer->start(1000);
-    ui->ptn_findDevice->setText(tr("停止查找(") + QString::number(mCountdown) + QLatin1Char(')'));
+    ui->ptn_findDevice->setText(stopSearchText(mCountdown));
 
     setSearchControlsEnabled(false);
     if (mMainWindow)
@@ -171,7 +174,7 @@ void NetworkDialog::on_ptn_findDevice_clicked()
 void NetworkDialog::upDatatimer()
 {
     --mCountdown;
-    ui->ptn_findDevice->setText(tr("停止查找(") + QString::number(mCountdown) + QLatin1Char(')'));
+    ui->ptn_findDevice->setText(stopSearchText(mCountdown));
     if (mCountdown <= 0) {
         mCountdownTimer->stop();
         on_ptn_findDevice_clicked();
@@ -277,8 +280,6 @@ void NetworkDialog::on_ptn_disconnectDevice_clicked()
     mMainWindow->on_connect_clicked();
     if (g_networkConnected)
         return;   // nothing was closed; the link reported why
-    mMainWindow->mUdpSession = false;
-    NetworkPortManager::getInstance()->mUdpSession = false;
     applyTimerInterval();
     if (!g_serialConnected) {
         mMainWindow->disableControls();
