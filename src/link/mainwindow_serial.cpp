@@ -195,9 +195,6 @@ void MainWindow::on_openButton_clicked()
     g_serialPortOpen = 1;
     setOpenButtonTexts(this, linkTr("连接中") + QStringLiteral("..."));
     postLinkStatus(kStatusSerialConnecting);
-    mSerialHandshakeTimer->setInterval(1500);
-    mSerialHandshakeTimer->start();
-    mSerialHandshakeTimer->stop();
 
     // The road counts as up as soon as the port opens.
     if (!g_serialConnected) {
@@ -212,7 +209,6 @@ void MainWindow::on_openButton_clicked()
 
 void MainWindow::readyReadSlot()
 {
-    mSerialHandshakeTimer->stop();
     QSerialPort *port = SerialPortManager::getInstance()->serialPort();
     if (!port)
         return;

@@ -209,7 +209,6 @@ void MainWindow::onTcpConnected()
 {
     enableControls();
     setCurrentWindowsMovable(true);
-    mSerialHandshakeTimer->stop();
     mConnectTimer->stop();
     g_networkConnected = true;
     mUdpSession = false;
