@@ -336,7 +336,7 @@ void NetworkDialog::on_changeIP_clicked()
     QTableWidgetItem *macItem = ui->tableWidget->item(row, 2);
     const QString mac = cellText(row, 2);
     QList<int> macBytes;
-    if (mac.split(QLatin1Char('-')).size() != 6 || !parseMacForChange(mac, &macBytes)) {
+    if (!parseMacForChange(mac, &macBytes)) {
         warn(tr("请输入正确的MAC地址"));
         return;
     }
