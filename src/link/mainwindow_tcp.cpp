@@ -13,6 +13,7 @@
 #include "link/networkportmanager.h"
 #include "link/routetable.h"
 #include "link/statusframe.h"
+#include "link/windowrotation.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
@@ -130,17 +131,6 @@ void applyPictureValues(InputChannel *ch, const WindowStatus &w)
     ch->mAudio = w.audio;
     ch->mInputSourceIndex = w.source;
     ch->mInputSourceID = w.reportedSource;
-}
-
-void applyRotation(InputChannel *ch, int angle)
-{
-    if (angle < 0)
-        return;
-    ch->mRotation = angle;
-    ch->mRotate0 = angle == 0;
-    ch->mRotate90 = angle == 90;
-    ch->mRotate180 = angle == 180;
-    ch->mRotate270 = angle == 270;
 }
 } // namespace
 
@@ -350,7 +340,8 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
     if (openAction)
         openAction->setVisible(!w.open);
 
-    applyRotation(ch, w.rotation);
+    if (w.rotation >= 0)
+        setWindowRotation(ch, w.rotation);
 
     if (w.source >= 0 && w.source < 4) {
         InputSourceButton *button = mInputSourceButtons.value(w.source);

@@ -15,6 +15,7 @@
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/udpreply.h"
+#include "link/windowrotation.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 
@@ -366,12 +367,7 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     ui->label_sliceImage->setVisible(!usable);
     g_windowInputSupported[i] = usable ? 1 : 0;
 
-    const int degrees = rotationFromDevice(value(0x31), value(0x14), value(0x15), window->mRotation);
-    window->mRotation = degrees;
-    window->mRotate0 = degrees == 0;
-    window->mRotate90 = degrees == 90;
-    window->mRotate180 = degrees == 180;
-    window->mRotate270 = degrees == 270;
+    setWindowRotation(window, rotationFromDevice(value(0x31), value(0x14), value(0x15), window->mRotation));
     window->update();
     // Told once the window holds all it read, so the panel shows the new values.
     emit view->changeRightMenuInfo();
