@@ -137,8 +137,7 @@ public:
     QPair<int, int> wallGrid() const;               // rows, columns
     QPair<float, float> panelRatios(const QRectF &sceneRect) const;
     QVector<QPair<QSlider *, QLineEdit *>> pictureControls() const;
-    void onPosXEdited();
-    void onWidthEdited();
+    void onPosXOrWidthEdited(bool width);
     void onPosYOrHeightEdited(bool height);
     void onCropEdited(int code);
     void onColorEdited(int code);
