@@ -27,7 +27,6 @@ class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
 class CommunicationDialog;
-class MyFrame;
 class MySlider;
 class InputChannel;
 class ResolutionRatioScene;
@@ -248,7 +247,6 @@ public:
     QMap<int, QString> mReplyMapB;
     QMap<int, QString> mReplyMapC;
     QMap<int, QString> mReplyMapGlobal;
-    QList<MyFrame *> mPresetFrames;
     int mSelectedPreset = -1;
     int ReplyState = 0;
     QTimer *mSendTimer = nullptr;
