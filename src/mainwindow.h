@@ -27,7 +27,6 @@ class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
 class CommunicationDialog;
-class MyFrame;
 class MySlider;
 class InputChannel;
 class ResolutionRatioScene;
@@ -137,8 +136,7 @@ public:
     QPair<int, int> wallGrid() const;               // rows, columns
     QPair<float, float> panelRatios(const QRectF &sceneRect) const;
     QVector<QPair<QSlider *, QLineEdit *>> pictureControls() const;
-    void onPosXEdited();
-    void onWidthEdited();
+    void onPosXOrWidthEdited(bool width);
     void onPosYOrHeightEdited(bool height);
     void onCropEdited(int code);
     void onColorEdited(int code);
@@ -249,7 +247,6 @@ public:
     QMap<int, QString> mReplyMapB;
     QMap<int, QString> mReplyMapC;
     QMap<int, QString> mReplyMapGlobal;
-    QList<MyFrame *> mPresetFrames;
     int mSelectedPreset = -1;
     int ReplyState = 0;
     QTimer *mSendTimer = nullptr;

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <iterator>
+
 #include <QLayout>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -10,7 +12,6 @@
 #include "Graphics/inputsourcebutton.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
-#include "preset/myframe.h"
 #include "screen/languagefile.h"
 #include "titlebar/maintitlebar.h"
 
@@ -63,51 +64,37 @@ void MainWindow::changeLanguage(int index)
     ui->widgetTitle->retranslateTexts();
     mNetworkDialog->retranslateUi();
     mCommunicationDialog->retranslateUi();
-    for (MyFrame *frame : qAsConst(mPresetFrames))
-        frame->retranslateMenu();
 
     const QString line = statusLine(g_pendingStatusCode);
     if (!line.isNull())
         showStatusText(line);
 
-    // Captions that depend on the link state, which the form cannot know.
-    switch (index) {
-    case 0:
-        if (g_networkConnected) {
-            ui->connect->setText(QStringLiteral("已连接"));
-            ui->ptn_saveAll->setText(QStringLiteral("保存所有配置"));
-        }
+    // Captions that depend on the link state, which the form cannot know, and
+    // sizes that follow the length of the language's texts. In Spanish the
+    // connected state shows on the save button rather than on the connect one.
+    struct LinkCaptions {
+        const char *connected;      // connect button while the network is up
+        const char *saveAll;        // save button while the network is up
+        const char *closePort;      // serial button while the port is open
+        int waitingWidth;
+        int spacerWidth;
+    };
+    static const LinkCaptions captions[] = {
+        {"已连接", nullptr, "关闭串口", 250, 40},
+        {"Connected", nullptr, "close the Serial Port", 250, 30},
+        {"Связь установлена.", nullptr, "Закрыть порт RS232", 450, 25},
+        {nullptr, "Guardar toda la configuración", "Cerrar el puerto serie", 450, 25},
+    };
+    if (index >= 0 && index < int(std::size(captions))) {
+        const LinkCaptions &c = captions[index];
+        if (g_networkConnected && c.connected)
+            ui->connect->setText(QString::fromUtf8(c.connected));
+        if (g_networkConnected && c.saveAll)
+            ui->ptn_saveAll->setText(QString::fromUtf8(c.saveAll));
         if (g_serialConnected)
-            ui->openButton->setText(QStringLiteral("关闭串口"));
-        WaitingWidget::setSize(250, 100);
-        setNetworkSpacerWidth(mNetworkDialog, 40);
-        break;
-    case 1:
-        if (g_networkConnected)
-            ui->connect->setText(QStringLiteral("Connected"));
-        if (g_serialConnected)
-            ui->openButton->setText(QStringLiteral("close the Serial Port"));
-        WaitingWidget::setSize(250, 100);
-        setNetworkSpacerWidth(mNetworkDialog, 30);
-        break;
-    case 2:
-        if (g_networkConnected)
-            ui->connect->setText(QStringLiteral("Связь установлена."));
-        if (g_serialConnected)
-            ui->openButton->setText(QStringLiteral("Закрыть порт RS232"));
-        WaitingWidget::setSize(450, 100);
-        setNetworkSpacerWidth(mNetworkDialog, 25);
-        break;
-    case 3:
-        if (g_networkConnected)
-            ui->ptn_saveAll->setText(QStringLiteral("Guardar toda la configuración"));
-        if (g_serialConnected)
-            ui->openButton->setText(QStringLiteral("Cerrar el puerto serie"));
-        WaitingWidget::setSize(450, 100);
-        setNetworkSpacerWidth(mNetworkDialog, 25);
-        break;
-    default:
-        break;
+            ui->openButton->setText(QString::fromUtf8(c.closePort));
+        WaitingWidget::setSize(c.waitingWidth, 100);
+        setNetworkSpacerWidth(mNetworkDialog, c.spacerWidth);
     }
     // The network dialog's open button was retranslated to "open" too; while
     // the port is open it must say what the main form's says.

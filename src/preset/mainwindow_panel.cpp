@@ -420,9 +420,9 @@ void MainWindow::initAttributeControls()
     for (const auto &pair : controls)
         pair.second->setValidator(new QIntValidator(pair.first->minimum(), pair.first->maximum(), pair.second));
 
-    connect(ui->ldt_PosX, &QLineEdit::editingFinished, this, &MainWindow::onPosXEdited);
+    connect(ui->ldt_PosX, &QLineEdit::editingFinished, this, [this] { onPosXOrWidthEdited(false); });
     connect(ui->ldt_PosY, &QLineEdit::editingFinished, this, [this] { onPosYOrHeightEdited(false); });
-    connect(ui->ldt_Width, &QLineEdit::editingFinished, this, &MainWindow::onWidthEdited);
+    connect(ui->ldt_Width, &QLineEdit::editingFinished, this, [this] { onPosXOrWidthEdited(true); });
     connect(ui->ldt_Heigh, &QLineEdit::editingFinished, this, [this] { onPosYOrHeightEdited(true); });
     connect(ui->ldt_HorizontalStartLocation, &QLineEdit::editingFinished, this, [this] { onCropEdited(CropHStart); });
     connect(ui->ldt_VerticalStartLocation, &QLineEdit::editingFinished, this, [this] { onCropEdited(CropVStart); });
@@ -490,58 +490,40 @@ QPair<float, float> MainWindow::panelRatios(const QRectF &sceneRect) const
     return qMakePair(float(qMin(sceneW, 3840.0) / sceneW), float(capH / sceneH));
 }
 
-void MainWindow::onPosXEdited()
+// X and width share their rules; only X asks for a link first.
+void MainWindow::onPosXOrWidthEdited(bool width)
 {
     if (mPanelFillDepth > 0)
         return;   // focus left the edit while the panel was being filled
-    if (!checkConnected() || !checkResolutionLimit())
+    if ((!width && !checkConnected()) || !checkResolutionLimit())
         return;
     InputChannel *w = selectedWindow();
     const ResolutionRatioScene *scene = panelScene();
     if (!w || !scene)
         return;
-    const int v = ui->ldt_PosX->text().toInt();
+    const int v = (width ? ui->ldt_Width : ui->ldt_PosX)->text().toInt();
     const QPair<int, int> grid = wallGrid();
     const float rw = panelRatios(scene->mSceneRect).first;
+    float drawn;
     int value;
     if (grid.first == 1 || grid.second == 1) {
         const int S = positionScale();
-        w->setX(float(2 * v) / S);
-        value = trunc(float(2 * (v * rw)) / S);
-    } else {
-        const float dx = grid.second * 0.5f;
-        w->setX(v / dx);
-        value = trunc(v * rw / dx);
-    }
-    w->update();
-    sendWindowCommand(255, PosX, value);
-}
-
-void MainWindow::onWidthEdited()
-{
-    if (mPanelFillDepth > 0 || !checkResolutionLimit())
-        return;
-    InputChannel *w = selectedWindow();
-    const ResolutionRatioScene *scene = panelScene();
-    if (!w || !scene)
-        return;
-    const int v = ui->ldt_Width->text().toInt();
-    const QPair<int, int> grid = wallGrid();
-    const float rw = panelRatios(scene->mSceneRect).first;
-    QRectF rect = w->mRect;
-    int value;
-    if (grid.first == 1 || grid.second == 1) {
-        const int S = positionScale();
-        rect.setWidth(float(2 * v) / S);
+        drawn = float(2 * v) / S;
         value = trunc(float(2 * v * rw) / S);
     } else {
         const float dx = grid.second * 0.5f;
-        rect.setWidth(v / dx);
+        drawn = v / dx;
         value = trunc(v * rw / dx);
     }
-    w->setRect(rect);
+    if (width) {
+        QRectF rect = w->mRect;
+        rect.setWidth(drawn);
+        w->setRect(rect);
+    } else {
+        w->setX(drawn);
+    }
     w->update();
-    sendWindowCommand(255, Width, value);
+    sendWindowCommand(255, width ? Width : PosX, value);
 }
 
 // Y and height share their rules; output modes 2 and 3 send the value but
