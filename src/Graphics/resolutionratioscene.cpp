@@ -33,6 +33,17 @@ QVector<QLine> seamLines(int rows, int columns, double width, double height)
     return lines;
 }
 
+
+// Windows 1..4 back to their start sources, one in each quarter of a canvas
+// of width x height.
+void placeAtStart(const QList<InputChannel *> &channels, double width, double height)
+{
+    for (int i = 0; i < channels.size() && i < 4; ++i) {
+        channels[i]->mInputSourceIndex = kStartSource[i];
+        channels[i]->mInputSourceID = kStartSource[i];
+        channels[i]->setPos((i % 2) * width / 2, (i / 2) * height / 2);
+    }
+}
 } // namespace
 
 ResolutionRatioScene::ResolutionRatioScene(QRectF rect, QObject *parent)
@@ -54,14 +65,8 @@ void ResolutionRatioScene::createChannels()
         mChannels.append(channel);
         channel->setRect(QRectF(0, 0, w / 2, h / 2));
         addItem(channel);
-        channel->mInputSourceIndex = i;
-        channel->mInputSourceID = i;
     }
-    for (int i = 0; i < 4; ++i) {
-        mChannels[i]->mInputSourceIndex = kStartSource[i];
-        mChannels[i]->mInputSourceID = kStartSource[i];
-        mChannels[i]->setPos((i % 2) * w / 2, (i / 2) * h / 2);
-    }
+    placeAtStart(mChannels, w, h);
 }
 
 void ResolutionRatioScene::resetChannels()
@@ -96,11 +101,7 @@ void ResolutionRatioScene::resetChannels()
         channel->mCropHEnd = 3840;
         channel->setRect(QRectF(0, 0, w / 2, h / 2));
     }
-    for (int i = 0; i < mChannels.size() && i < 4; ++i) {
-        mChannels[i]->mInputSourceIndex = kStartSource[i];
-        mChannels[i]->mInputSourceID = kStartSource[i];
-        mChannels[i]->setPos((i % 2) * w / 2, (i / 2) * h / 2);
-    }
+    placeAtStart(mChannels, w, h);
     update();
 }
 

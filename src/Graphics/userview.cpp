@@ -639,25 +639,32 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 
 void UserView::handleData()
 {
-    if (!linkUp() || !currentScene())
+    // At most one geometry per send tick: nothing to do until the tick allows it.
+    if (!mMaySend || !linkUp())
         return;
-    const QList<InputChannel *> &channels = currentScene()->mChannels;
+    const ResolutionRatioScene *scene = currentScene();
+    if (!scene)
+        return;
+    const QList<InputChannel *> &channels = scene->mChannels;
     for (int i = 0; i < channels.size(); ++i) {
         InputChannel *channel = channels.at(i);
-        if (!isDragMode(channel->mEditMode) || !mMaySend)
+        if (!isDragMode(channel->mEditMode))
             continue;
         mMaySend = false;
-        const QString text = deviceGeometryText(channel, i);
-        mLastGeometry.insert(channel, text);
-        sendCommand(text);
+        sendGeometryText(channel, deviceGeometryText(channel, i));
+        return;
     }
+}
+
+void UserView::sendGeometryText(InputChannel *channel, const QString &text)
+{
+    mLastGeometry.insert(channel, text);
+    sendCommand(text);
 }
 
 void UserView::sendGeometry(InputChannel *channel, int index, int x, int y, int w, int h)
 {
-    const QString text = DeviceCommand::geometryCommand(index, x, y, w, h);
-    mLastGeometry.insert(channel, text);
-    sendCommand(text);
+    sendGeometryText(channel, DeviceCommand::geometryCommand(index, x, y, w, h));
 }
 
 int UserView::openWindowAt(QPoint globalPos)
@@ -951,9 +958,12 @@ void UserView::mousePressEvent(QMouseEvent *event)
     QGraphicsView::mousePressEvent(event);
     // A window that starts an edit and has never been sent counts as known
     // to the box where it stands now.
-    for (InputChannel *channel : qAsConst(currentScene()->mChannels))
+    const QList<InputChannel *> &channels = currentScene()->mChannels;
+    for (int i = 0; i < channels.size(); ++i) {
+        InputChannel *channel = channels.at(i);
         if (isDragMode(channel->mEditMode) && !mLastGeometry.contains(channel))
-            mLastGeometry.insert(channel, deviceGeometryText(channel, currentScene()->mChannels.indexOf(channel)));
+            mLastGeometry.insert(channel, deviceGeometryText(channel, i));
+    }
 }
 
 void UserView::mouseMoveEvent(QMouseEvent *event)
@@ -1000,10 +1010,8 @@ void UserView::mouseReleaseEvent(QMouseEvent *event)
     for (int i : qAsConst(edited)) {
         InputChannel *channel = channels.at(i);
         const QString text = deviceGeometryText(channel, i);
-        if (mLastGeometry.value(channel) != text) {
-            mLastGeometry.insert(channel, text);
-            sendCommand(text);
-        }
+        if (mLastGeometry.value(channel) != text)
+            sendGeometryText(channel, text);
     }
 }
 

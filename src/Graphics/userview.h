@@ -135,6 +135,8 @@ private:
     void zoomToRubberBand();
     void applyZoomStep();
     void sendGeometry(InputChannel *channel, int index, int x, int y, int w, int h);
+    // Notes the text as the window's last sent geometry and queues it.
+    void sendGeometryText(InputChannel *channel, const QString &text);
     QString deviceGeometryText(InputChannel *channel, int index) const;
     bool checkedIndex(int index) const;
 
