@@ -27,6 +27,7 @@ class Ui_MainWindow;
 class InputSourceButton;
 class NetworkDialog;
 class CommunicationDialog;
+class MyFrame;
 class MySlider;
 class InputChannel;
 class ResolutionRatioScene;
@@ -247,6 +248,7 @@ public:
     QMap<int, QString> mReplyMapB;
     QMap<int, QString> mReplyMapC;
     QMap<int, QString> mReplyMapGlobal;
+    QList<MyFrame *> mPresetFrames;
     int mSelectedPreset = -1;
     int ReplyState = 0;
     QTimer *mSendTimer = nullptr;

@@ -12,6 +12,7 @@
 #include "Graphics/inputsourcebutton.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
+#include "preset/myframe.h"
 #include "screen/languagefile.h"
 #include "titlebar/maintitlebar.h"
 
@@ -64,6 +65,8 @@ void MainWindow::changeLanguage(int index)
     ui->widgetTitle->retranslateTexts();
     mNetworkDialog->retranslateUi();
     mCommunicationDialog->retranslateUi();
+    for (MyFrame *frame : qAsConst(mPresetFrames))
+        frame->retranslateMenu();
 
     const QString line = statusLine(g_pendingStatusCode);
     if (!line.isNull())
