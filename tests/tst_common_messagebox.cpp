@@ -150,7 +150,7 @@ private slots:
         QRect iconGeometry;
         withDialog([] { return MyMessageBox::warning(nullptr, "t", "x"); }, [&](QDialog *d) {
             for (QLabel *label : d->findChildren<QLabel *>())
-                if (label->pixmap() && !label->pixmap()->isNull())
+                if (!label->pixmap(Qt::ReturnByValue).isNull())
                     iconGeometry = label->geometry();
             d->accept();
         });

@@ -224,17 +224,17 @@ private slots:
         QCOMPARE(answers("changeIP"), QStringList({"请选择一行"}));
 
         mStage.driver->selectRow(0);
-        for (const QString &ip : {"10.77.0.x", "10.77.0.256", "10.77..1", "10.77.0"}) {
+        for (const char *ip : {"10.77.0.x", "10.77.0.256", "10.77..1", "10.77.0"}) {
             mStage.driver->setCell(0, 1, ip);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的IP地址"}));
         }
         mStage.driver->setCell(0, 1, "10.77.0.2");
-        for (const QString &mac : {"00-AA-22-33-44", "00-AA-22-33-44-FF", "00-AA-22-33-44-ZZ", "00-AA-22-33--55"}) {
+        for (const char *mac : {"00-AA-22-33-44", "00-AA-22-33-44-FF", "00-AA-22-33-44-ZZ", "00-AA-22-33--55"}) {
             mStage.driver->setCell(0, 2, mac);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的MAC地址"}));
         }
         // The first three bytes are compared as typed, letter case included.
-        for (const QString &mac : {"02-AA-22-33-44-55", "00-aa-22-33-44-55"}) {
+        for (const char *mac : {"02-AA-22-33-44-55", "00-aa-22-33-44-55"}) {
             mStage.driver->setCell(0, 2, mac);
             QCOMPARE(answers("changeIP"), QStringList({"MAC地址前三个字节不能修改"}));
             QCOMPARE(cell(0, 2), QString("00-AA-22-33-44-55"));
@@ -287,7 +287,7 @@ private slots:
         // An unknown device generation is refused before anything is sent.
         QSignalSpy log(mStage.window, &MainWindow::readInfo);
         const int before = versionType;
-        for (const QString &version : {"2.4.2", "2.4.3", "2.4"}) {
+        for (const char *version : {"2.4.2", "2.4.3", "2.4"}) {
             table()->item(0, 4)->setText(version);
             mStage.box->clear();
             QCOMPARE(answers("ptn_connectDevice"), QStringList({"未识别的下位机版本，连接错误！"}));

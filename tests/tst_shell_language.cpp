@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "ldt_PosX")->text(), QStringLiteral("123"));
         QVERIFY(child<QWidget>(w, "groupBox")->isHidden());
         QVERIFY(child<QWidget>(w, "MyMessageButton")->isHidden());
-        QVERIFY(child<QLabel>(w, "label_7")->pixmap() && !child<QLabel>(w, "label_7")->pixmap()->isNull());
+        QVERIFY(!child<QLabel>(w, "label_7")->pixmap(Qt::ReturnByValue).isNull());
         auto *outputList = qobject_cast<QListView *>(child<QComboBox>(w, "outputModeComBox")->view());
         QVERIFY(outputList->isRowHidden(2) && outputList->isRowHidden(3));
 

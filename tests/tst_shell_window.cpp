@@ -262,7 +262,7 @@ private slots:
 
         QVERIFY(child<QWidget>(w, "DHCPon")->isEnabled());
         QVERIFY(!child<QWidget>(w, "DHCPoff")->isEnabled());
-        QVERIFY(child<QLabel>(w, "label_7")->pixmap() && !child<QLabel>(w, "label_7")->pixmap()->isNull());
+        QVERIFY(!child<QLabel>(w, "label_7")->pixmap(Qt::ReturnByValue).isNull());
 
         QCOMPARE(g_outputMode, 0);
         QCOMPARE(w->mCurrentSceneIndex, 0);

@@ -53,7 +53,7 @@ void UdpStage::reset()
 
 void UdpStage::endResultBoxesEarly()
 {
-    for (const QString &text : {"通道1校正成功!", "通道2校正成功!", "通道3校正成功!", "通道4校正成功!",
+    for (const char *text : {"通道1校正成功!", "通道2校正成功!", "通道3校正成功!", "通道4校正成功!",
                                 "连接成功！", "连接失败！", "刷新成功！", "刷新失败！"})
         answerer->setTextAnswer(text, DialogAnswerer::Accept);
 }
