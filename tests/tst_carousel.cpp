@@ -12,12 +12,9 @@ namespace {
 const QVector<QRect> kFrames = {
     {20, 100, 320, 200}, {70, 70, 400, 250}, {150, 50, 480, 300}, {330, 70, 400, 250}, {470, 100, 320, 200},
 };
-const char *const kLabels[] = {"labelFirst", "labelSecond", "labelThird", "labelFourth", "labelFifth"};
-const char *const kDots[] = {"pushButtonFirst", "pushButtonSecond", "pushButtonThird", "pushButtonFourth",
-                             "pushButtonFifth"};
+const char *const kOrdinals[] = {"First", "Second", "Third", "Fourth", "Fifth"};
 
-// Picture k stands in frame k at the start; each advance moves every picture
-// one frame to the left, round to the rightmost.
+// Picture k starts in frame k; each advance moves every picture one frame left, round to the rightmost.
 QVector<QRect> framesAfter(int advances)
 {
     QVector<QRect> frames;
@@ -26,172 +23,127 @@ QVector<QRect> framesAfter(int advances)
     return frames;
 }
 
+int middleAfter(int advances) { return ((2 + advances) % 5 + 5) % 5; }
+
+QTimer *stepTimer(BannaControl &c) { return c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly); }
+QLabel *label(BannaControl &c, int k) { return c.findChild<QLabel *>(QLatin1String("label") + kOrdinals[k]); }
+QPushButton *dot(BannaControl &c, int k) { return c.findChild<QPushButton *>(QLatin1String("pushButton") + kOrdinals[k]); }
+QPushButton *arrow(BannaControl &c, bool right) { return c.findChild<QPushButton *>(right ? "pushButtonRight" : "pushButtonLeft"); }
+
+QVector<QRect> frames(BannaControl &c)
+{
+    QVector<QRect> result;
+    for (int k = 0; k < 5; ++k)
+        result.append(label(c, k)->geometry());
+    return result;
+}
+
+QVector<int> checkedDots(BannaControl &c)
+{
+    QVector<int> result;
+    for (int k = 0; k < 5; ++k)
+        if (dot(c, k)->isChecked())
+            result.append(k);
+    return result;
+}
+
+// The pictures' numbers 0..4 and 'L', 'R' for the arrows, from the back to the front.
+QVector<int> stacking(BannaControl &c)
+{
+    QVector<int> order;
+    for (QObject *child : c.findChild<QWidget *>("widgetImage")->children()) {
+        for (int k = 0; k < 5; ++k)
+            if (child == label(c, k))
+                order.append(k);
+        if (child == arrow(c, false) || child == arrow(c, true))
+            order.append(child == arrow(c, true) ? 'R' : 'L');
+    }
+    return order;
+}
+
 } // namespace
 
 class TstCarousel : public QObject
 {
     Q_OBJECT
 
-    struct Carousel
-    {
-        BannaControl widget;
-        Carousel()
-        {
-            // Steps come only from the test unless it runs the timer itself.
-            timer()->stop();
-            widget.show();
-        }
-        QTimer *timer() { return widget.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly); }
-        QLabel *label(int k) { return widget.findChild<QLabel *>(kLabels[k]); }
-        QPushButton *dot(int k) { return widget.findChild<QPushButton *>(kDots[k]); }
-        QPushButton *button(const char *name) { return widget.findChild<QPushButton *>(name); }
-        QVector<QRect> frames()
-        {
-            QVector<QRect> frames;
-            for (int k = 0; k < 5; ++k)
-                frames.append(label(k)->geometry());
-            return frames;
-        }
-        int checkedDot()
-        {
-            int found = -1;
-            for (int k = 0; k < 5; ++k) {
-                if (dot(k)->isChecked()) {
-                    if (found >= 0)
-                        return -2;   // two dots lit
-                    found = k;
-                }
-            }
-            return found;
-        }
-        // The picture label painted last, i.e. in front of the others.
-        int frontPicture()
-        {
-            const QObjectList children = widget.findChild<QWidget *>("widgetImage")->children();
-            for (int i = children.size() - 1; i >= 0; --i) {
-                for (int k = 0; k < 5; ++k)
-                    if (children.at(i) == label(k))
-                        return k;
-            }
-            return -1;
-        }
-        bool arrowsOnTop()
-        {
-            const QObjectList children = widget.findChild<QWidget *>("widgetImage")->children();
-            const int n = children.size();
-            return n >= 2 && children.at(n - 2) == button("pushButtonLeft")
-                   && children.at(n - 1) == button("pushButtonRight");
-        }
-    };
-
 private slots:
     void startsWithEachPictureInItsFrame()
     {
-        Carousel c;
-        QCOMPARE(c.frames(), framesAfter(0));
+        BannaControl c;
+        QCOMPARE(frames(c), framesAfter(0));
         for (int k = 0; k < 5; ++k) {
             const QString picture = QStringLiteral(":/res/res/image/banna/%1.jpg").arg(k + 1);
-            QCOMPARE(c.label(k)->styleSheet(), QStringLiteral("border-image:url(%1)").arg(picture));
+            QCOMPARE(label(c, k)->styleSheet(), QStringLiteral("border-image:url(%1)").arg(picture));
             QVERIFY(!QImage(picture).isNull());
         }
-        QCOMPARE(c.checkedDot(), 2);
-        QCOMPARE(c.frontPicture(), 2);
-        QVERIFY(c.arrowsOnTop());
-        QVERIFY(c.widget.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(checkedDots(c), QVector<int>{2});
+        QCOMPARE(stacking(c).mid(4), (QVector<int>{2, 'L', 'R'}));
+        QVERIFY(c.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(stepTimer(c)->isActive());
+        QCOMPARE(stepTimer(c)->interval(), 3000);
     }
 
-    void aStepMovesEveryPictureOneFrame_data()
+    void eachStepMovesEveryPictureOneFrame_data()
     {
-        QTest::addColumn<QString>("arrow");
-        QTest::addColumn<int>("advances");
-        QTest::addColumn<int>("middle");   // picture that comes to the middle frame
-        QTest::newRow("right arrow") << "pushButtonRight" << 1 << 3;
-        QTest::newRow("left arrow") << "pushButtonLeft" << -1 << 1;
-    }
-
-    void aStepMovesEveryPictureOneFrame()
-    {
-        QFETCH(QString, arrow);
-        QFETCH(int, advances);
-        QFETCH(int, middle);
-        Carousel c;
-        QTest::mouseClick(c.button(qPrintable(arrow)), Qt::LeftButton);
-
-        // The dot and the stacking change at once; the frames at the end of the slide.
-        QCOMPARE(c.checkedDot(), middle);
-        QCOMPARE(c.frontPicture(), middle);
-        QVERIFY(c.arrowsOnTop());
-        QTRY_COMPARE_WITH_TIMEOUT(c.frames(), framesAfter(advances), 2000);
-        QCOMPARE(c.label(middle)->geometry(), kFrames.at(2));
-        for (int k = 0; k < 5; ++k)
-            QVERIFY(c.label(k)->styleSheet().contains(QStringLiteral("banna/%1.jpg").arg(k + 1)));
-    }
-
-    void stepsComeBackToTheStart_data()
-    {
-        QTest::addColumn<QString>("clicks");   // R right arrow, L left arrow
+        QTest::addColumn<QString>("steps");   // R right arrow, L left arrow, T timer tick
+        QTest::newRow("right arrow") << "R";
+        QTest::newRow("left arrow") << "L";
+        QTest::newRow("timer") << "T";
         QTest::newRow("five advances") << "RRRRR";
         QTest::newRow("five steps back") << "LLLLL";
         QTest::newRow("advance then back") << "RL";
-        QTest::newRow("back then advance") << "LR";
+        QTest::newRow("back then timer") << "LT";
     }
 
-    void stepsComeBackToTheStart()
+    void eachStepMovesEveryPictureOneFrame()
     {
-        QFETCH(QString, clicks);
-        Carousel c;
+        QFETCH(QString, steps);
+        BannaControl c;
+        c.show();
+        stepTimer(c)->stop();
         int advances = 0;
-        for (const QChar click : clicks) {
-            const bool right = click == QLatin1Char('R');
-            QTest::mouseClick(c.button(right ? "pushButtonRight" : "pushButtonLeft"), Qt::LeftButton);
-            advances += right ? 1 : -1;
-            QTRY_COMPARE_WITH_TIMEOUT(c.frames(), framesAfter(advances), 2000);
-            QCOMPARE(c.checkedDot(), ((2 + advances) % 5 + 5) % 5);
-            QCOMPARE(c.frontPicture(), c.checkedDot());
+        for (const QChar step : steps) {
+            if (step == QLatin1Char('T'))
+                QVERIFY(QMetaObject::invokeMethod(stepTimer(c), "timeout"));
+            else
+                QTest::mouseClick(arrow(c, step == QLatin1Char('R')), Qt::LeftButton);
+            advances += step == QLatin1Char('L') ? -1 : 1;
+
+            // The dot and the stacking change at once, the frames by the end of the slide;
+            // the picture coming to the middle is in front, the arrows above all.
+            const int middle = middleAfter(advances);
+            QCOMPARE(checkedDots(c), QVector<int>{middle});
+            QCOMPARE(stacking(c).mid(4), (QVector<int>{middle, 'L', 'R'}));
+            QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(advances), 2000);
+            QVERIFY(label(c, middle)->styleSheet().contains(QStringLiteral("banna/%1.jpg").arg(middle + 1)));
         }
-        QCOMPARE(c.frames(), framesAfter(0));
-        QCOMPARE(c.checkedDot(), 2);
     }
 
     void aStepDuringTheSlideIsDropped()
     {
-        Carousel c;
-        QTest::mouseClick(c.button("pushButtonRight"), Qt::LeftButton);
-        QTest::mouseClick(c.button("pushButtonRight"), Qt::LeftButton);
-        QTest::mouseClick(c.button("pushButtonLeft"), Qt::LeftButton);
-        c.widget.slot_changeImageTimer();
-        QCOMPARE(c.checkedDot(), 3);
-        QTRY_COMPARE_WITH_TIMEOUT(c.frames(), framesAfter(1), 2000);
+        BannaControl c;
+        stepTimer(c)->stop();
+        QTest::mouseClick(arrow(c, true), Qt::LeftButton);
+        QTest::mouseClick(arrow(c, true), Qt::LeftButton);
+        QTest::mouseClick(arrow(c, false), Qt::LeftButton);
+        c.slot_changeImageTimer();
+        QCOMPARE(checkedDots(c), QVector<int>{3});
+        QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(1), 2000);
 
         // Once the slide is over, steps are taken again.
-        QTest::mouseClick(c.button("pushButtonRight"), Qt::LeftButton);
-        QCOMPARE(c.checkedDot(), 4);
-        QTRY_COMPARE_WITH_TIMEOUT(c.frames(), framesAfter(2), 2000);
-    }
-
-    void theTimerAdvancesEveryThreeSeconds()
-    {
-        Carousel c;
-        QTimer *timer = c.timer();
-        QVERIFY(timer);
-        QCOMPARE(timer->interval(), 3000);
-        BannaControl fresh;
-        QVERIFY(fresh.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly)->isActive());
-
-        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        QCOMPARE(c.checkedDot(), 3);
-        QTRY_COMPARE_WITH_TIMEOUT(c.frames(), framesAfter(1), 2000);
+        QTest::mouseClick(arrow(c, true), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(2), 2000);
     }
 
     void aDotClickOnlyLightsThatDot()
     {
-        Carousel c;
-        QTest::mouseClick(c.dot(0), Qt::LeftButton);
-        QCOMPARE(c.checkedDot(), 0);
-        QTest::mouseClick(c.dot(4), Qt::LeftButton);
-        QCOMPARE(c.checkedDot(), 4);
-        QCOMPARE(c.frames(), framesAfter(0));
-        QCOMPARE(c.frontPicture(), 2);
+        BannaControl c;
+        stepTimer(c)->stop();
+        QTest::mouseClick(dot(c, 0), Qt::LeftButton);
+        QTest::mouseClick(dot(c, 4), Qt::LeftButton);
+        QCOMPARE(checkedDots(c), QVector<int>{4});
+        QCOMPARE(frames(c), framesAfter(0));
     }
 };
 
