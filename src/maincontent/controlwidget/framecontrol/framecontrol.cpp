@@ -1,0 +1,5 @@
+#include "framecontrol.h"
+
+FrameControl::FrameControl(QWidget *parent) : QFrame(parent, Qt::WindowFlags())
+{
+}
