@@ -6,47 +6,10 @@
 #include "maincontent/controlwidget/controlpagecommand.h"
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "mainwindow.h"
+#include "widgetdrag.h"
 
 #include <QPointer>
 
-namespace {
-// Drives a DragPushButton with the mouse events a user's drag makes. The
-// button is grabbed at `grab`, inside it; positions are in its parent.
-class Drag
-{
-public:
-    Drag(DragPushButton *button, QPoint grab = QPoint(40, 25))
-        : mButton(button), mGrab(grab)
-    {
-        send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    }
-    // Moves the cursor to `cursor` in the parent, the left button held.
-    void moveTo(QPoint cursor)
-    {
-        send(QEvent::MouseMove, cursor - mButton->pos(), Qt::NoButton, Qt::LeftButton);
-    }
-    // Lets go with `button` wherever the cursor is now.
-    void release(Qt::MouseButton button = Qt::LeftButton)
-    {
-        send(QEvent::MouseButtonRelease, mGrab, button, Qt::MouseButtons(Qt::LeftButton) & ~button);
-    }
-    // Carries the button so that its top-left lands at `topLeft`, and drops it.
-    void dropAt(QPoint topLeft)
-    {
-        moveTo(topLeft + mGrab);
-        release();
-    }
-
-private:
-    void send(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
-        QMouseEvent event(type, local, mButton->mapToGlobal(local), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(mButton, &event);
-    }
-    DragPushButton *mButton;
-    QPoint mGrab;
-};
-} // namespace
 
 // The control pages' own command family and the draggable input button that
 // sends its routing commands, over the serial road of a pseudo-terminal.
@@ -163,7 +126,7 @@ private slots:
         QSignalSpy drops[] = {{mButton, &DragPushButton::changeUI1}, {mButton, &DragPushButton::changeUI2},
                               {mButton, &DragPushButton::changeUI3}, {mButton, &DragPushButton::changeUI4}};
 
-        Drag drag(mButton);
+        WidgetDrag drag(mButton);
         drag.moveTo(topLeft + QPoint(40, 25));
         QCOMPARE(mButton->pos(), topLeft);
         drag.release();
@@ -203,7 +166,7 @@ private slots:
         // The test point is the button's new place plus the cursor's place
         // inside it before the move: the cursor itself once the button has
         // caught up, as it does within a drag's stream of small moves.
-        Drag drag(mButton);
+        WidgetDrag drag(mButton);
         drag.moveTo(cursor);
         seen.clear();
         drag.moveTo(cursor);
@@ -237,7 +200,7 @@ private slots:
     {
         QFETCH(QPoint, cursor);
         QFETCH(QPoint, topLeft);
-        Drag drag(mButton);
+        WidgetDrag drag(mButton);
         drag.moveTo(cursor);
         QCOMPARE(mButton->pos(), topLeft);
     }
@@ -246,7 +209,7 @@ private slots:
     {
         // The home is wherever the last left press found the button.
         mButton->setGeometry(30, 40, 120, 70);
-        Drag drag(mButton, QPoint(10, 10));
+        WidgetDrag drag(mButton, QPoint(10, 10));
         QCOMPARE(DragPushButton::sStartX, 30);
         QCOMPARE(DragPushButton::sStartY, 40);
         drag.moveTo(QPoint(700, 500));
@@ -258,7 +221,7 @@ private slots:
     void rightReleaseStaysAndStillRoutes()
     {
         QSignalSpy drop(mButton, &DragPushButton::changeUI3);
-        Drag drag(mButton);
+        WidgetDrag drag(mButton);
         drag.moveTo(QPoint(100, 300) + QPoint(40, 25));
         drag.release(Qt::RightButton);
         QCOMPARE(mButton->pos(), QPoint(100, 300));

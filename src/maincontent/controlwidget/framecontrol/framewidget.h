@@ -60,9 +60,13 @@ public slots:
     void changeUI15();
     void changeUI16();
     void showPushBtn(int id);
-    void on_label2_linkActivated(QString link);
     void on_label3_clicked();
     void on_label4_clicked();
+
+public:
+    // Not a slot: an output button has no link to activate, and the form's
+    // connection by name would warn about it on every page built.
+    void on_label2_linkActivated(QString link);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
