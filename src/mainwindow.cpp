@@ -16,6 +16,7 @@
 #include "Graphics/sliceupscene.h"
 #include "Graphics/sliceupsizeitem.h"
 #include "link/serialportmanager.h"
+#include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/widgetcontextmanage.h"
 #include "networkdialog.h"
 #include "titlebar/maintitlebar.h"
@@ -164,6 +165,7 @@ MainWindow::~MainWindow()
         mSerialPort->close();
     if (mTcpSocket)
         mTcpSocket->close();
+    delete mDragPushButton;
     delete mNetworkDialog;
     delete ui;
     delete mSendPackets;

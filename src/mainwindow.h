@@ -25,6 +25,7 @@ struct InputSourceValues;
 class QRectF;
 class Ui_MainWindow;
 class InputSourceButton;
+class DragPushButton;
 class NetworkDialog;
 class CommunicationDialog;
 class MyFrame;
@@ -227,6 +228,8 @@ public:
     QTcpSocket *mTcpSocket = nullptr;
     QUdpSocket *mUdpSocket = nullptr;
     QSerialPort *mSerialPort = nullptr;
+    // A draggable input button made with the serial set-up, never shown or used.
+    DragPushButton *mDragPushButton = nullptr;
     QList<InputSourceButton *> mInputSourceButtons;
     int mCurrentSceneIndex = 0;
     NetworkDialog *mNetworkDialog = nullptr;

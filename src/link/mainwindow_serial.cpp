@@ -6,6 +6,7 @@
 #include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/serialportmanager.h"
+#include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
@@ -82,6 +83,7 @@ void MainWindow::initSerialPort()
     ui->widgetTitle->setMoveWidget(this);
 
     SerialPortManager::getInstance()->init();
+    mDragPushButton = new DragPushButton(111, nullptr);
 
     QStringList texts;
     for (const SerialPortEntry &entry : availableSerialPortEntries())
