@@ -1,0 +1,251 @@
+#include <QtTest>
+
+#include "controlpageport.h"
+#include "globals.h"
+#include "maincontent/controlwidget/controlpagecommand.h"
+#include "maincontent/controlwidget/cylindercontrol/cylinderwidget.h"
+#include "maincontent/controlwidget/cylindercontrol/splicemodes.h"
+#include "screen/languagefile.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSerialPort>
+#include <memory>
+
+using Cells = QVector<QPoint>; // (column, row) of screens 1..n
+
+// The splice and rotation page driven with the mouse; its commands are read
+// back from the shared serial port opened on a pseudo-terminal.
+class TstSplicePage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ControlPagePort> mPort;
+    std::unique_ptr<CylinderWidget> mPage;
+
+    void clickMode(const QString &name)
+    {
+        QPushButton *button = mPage->findChild<QPushButton *>(name);
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void clickScreen(int screen) { QTest::mouseClick(mPage->mScreens[screen - 1], Qt::LeftButton); }
+    QGridLayout *grid() const { return mPage->findChild<QGridLayout *>("gridLayout"); }
+    // Where screen 1..4 stands in the grid; (-1, -1) when no mode placed it.
+    QPoint cellOf(int screen) const
+    {
+        const int index = grid()->indexOf(mPage->mScreens[screen - 1]);
+        if (index < 0)
+            return QPoint(-1, -1);
+        int row, column, rowSpan, columnSpan;
+        grid()->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        return QPoint(column, row);
+    }
+    bool detached(int screen) const
+    {
+        QPushButton *button = mPage->mScreens[screen - 1];
+        return !button->parent() && !button->isVisible() && cellOf(screen) == QPoint(-1, -1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(translations);
+        mPort.reset(new ControlPagePort);
+        QVERIFY(mPort->open());
+    }
+    void cleanupTestCase() { mPort.reset(); }
+
+    void init()
+    {
+        g_networkConnected = false;
+        mPage.reset(new CylinderWidget);
+        mPage->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mPage.get()));
+    }
+    void cleanup()
+    {
+        mPage.reset();
+        g_networkConnected = false;
+        if (!mPort->port()->isOpen())
+            QVERIFY(mPort->open());
+        mPort->commandsSent();
+    }
+
+    void spliceCommandsEndInTheirCheckByte()
+    {
+        QStringList literals;
+        for (const SpliceMode &mode : SpliceModes) {
+            const QByteArray bytes = ControlPageCommand::toBytes(QLatin1String(mode.command));
+            QCOMPARE(bytes.size(), 5);
+            QCOMPARE(quint8(bytes[4]), ControlPageCommand::checkByte(quint8(bytes[1]), quint8(bytes[2]), quint8(bytes[3])));
+            literals << QLatin1String(mode.command);
+        }
+        QCOMPARE(literals, QStringList({"660101026a", "660101036b", "660101046c", "660102016a", "660102026b",
+                                        "660103016b", "660104016c"}));
+    }
+
+    void startsWithNoScreenPlaced()
+    {
+        QCOMPARE(grid()->count(), 0);
+        for (int screen = 1; screen <= 4; ++screen)
+            QVERIFY(detached(screen));
+        QCOMPARE(mPage->mScreens[1]->text(), QStringLiteral("界面二"));
+        QCOMPARE(mPort->commandsSent(), QStringList());
+    }
+
+    void spliceModePlacesScreensAndSends_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Cells>("cells");
+        QTest::addColumn<QSize>("screenSize");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("1X2") << "H2" << Cells {{0, 0}, {1, 0}} << QSize(400, 165) << "660101026a";
+        QTest::newRow("1X3") << "H3" << Cells {{0, 0}, {1, 0}, {2, 0}} << QSize(270, 165) << "660101036b";
+        QTest::newRow("1X4") << "H4" << Cells {{0, 0}, {1, 0}, {2, 0}, {3, 0}} << QSize(200, 165) << "660101046c";
+        QTest::newRow("2X1") << "V2" << Cells {{0, 0}, {0, 1}} << QSize(300, 250) << "660102016a";
+        QTest::newRow("3X1") << "V3" << Cells {{0, 0}, {0, 1}, {0, 2}} << QSize(200, 165) << "660102026b";
+        QTest::newRow("2X2") << "pushButton" << Cells {{0, 0}, {1, 0}, {0, 1}, {1, 1}} << QSize(400, 250)
+                             << "660103016b";
+        QTest::newRow("4X1") << "V4" << Cells {{0, 0}, {0, 1}, {0, 2}, {0, 3}} << QSize(150, 125) << "660104016c";
+    }
+    void spliceModePlacesScreensAndSends()
+    {
+        QFETCH(QString, button);
+        QFETCH(Cells, cells);
+        QFETCH(QSize, screenSize);
+        QFETCH(QString, command);
+        clickMode(button);
+        for (int screen = 1; screen <= 4; ++screen) {
+            if (screen > cells.size()) {
+                QVERIFY(detached(screen));
+                continue;
+            }
+            QCOMPARE(cellOf(screen), cells.at(screen - 1));
+            QTRY_VERIFY(mPage->mScreens[screen - 1]->isVisible());
+            QCOMPARE(mPage->mScreens[screen - 1]->size(), screenSize);
+        }
+        QCOMPARE(mPort->commandsSent(), QStringList({command}));
+    }
+
+    void aSmallerModeDetachesTheScreensItDoesNotUse()
+    {
+        clickMode("pushButton");
+        clickMode("H4");
+        for (int screen = 1; screen <= 4; ++screen) {
+            QCOMPARE(cellOf(screen), QPoint(screen - 1, 0));
+            QCOMPARE(mPage->mScreens[screen - 1]->size(), QSize(200, 165));
+        }
+        clickMode("H2");
+        QCOMPARE(grid()->count(), 2);
+        QVERIFY(detached(3));
+        QVERIFY(detached(4));
+        QCOMPARE(mPort->commandsSent(), QStringList({"660103016b", "660101046c", "660101026a"}));
+        // A detached screen comes back with the next mode that uses it.
+        clickMode("V3");
+        QCOMPARE(cellOf(3), QPoint(0, 2));
+        QTRY_VERIFY(mPage->mScreens[2]->isVisible());
+    }
+
+    void detachedScreensAreFreedWithThePage()
+    {
+        QPointer<QPushButton> placed = mPage->mScreens[0];
+        QPointer<QPushButton> detachedScreen = mPage->mScreens[3];
+        clickMode("pushButton");
+        clickMode("H2");
+        QVERIFY(!detachedScreen->parent());
+        mPage.reset();
+        QVERIFY(placed.isNull());
+        QVERIFY(detachedScreen.isNull());
+    }
+
+    void screenClicksToggleRotation_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<QString>("off");
+        QTest::newRow("screen 1") << 1 << "660201016a" << "6602010069";
+        QTest::newRow("screen 2") << 2 << "660202016b" << "660202006a";
+        QTest::newRow("screen 3") << 3 << "660204016d" << "660204006c";
+        QTest::newRow("screen 4") << 4 << "6602080171" << "6602080070";
+    }
+    void screenClicksToggleRotation()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, on);
+        QFETCH(QString, off);
+        clickMode("pushButton");
+        clickScreen(screen);
+        QCOMPARE(mPage->mRotated[screen - 1], 1);
+        clickScreen(screen);
+        QCOMPARE(mPage->mRotated[screen - 1], 0);
+        clickScreen(screen);
+        QCOMPARE(mPort->commandsSent(), QStringList({"660103016b", on, off, on}));
+        QCOMPARE(rotationCommand(screen - 1, true), on);
+        QCOMPARE(rotationCommand(screen - 1, false), off);
+    }
+
+    void rotationSurvivesAChangeOfMode()
+    {
+        clickMode("pushButton");
+        clickScreen(1);
+        clickMode("H3");
+        clickScreen(1);
+        clickScreen(2);
+        QCOMPARE(mPort->commandsSent(), QStringList({"660103016b", "660201016a", "660101036b", "6602010069",
+                                                     "660202016b"}));
+    }
+
+    void screensShowTheRotateCursor()
+    {
+        const QCursor cursor = mPage->mScreens[2]->cursor();
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.pixmap().size(), QSize(50, 50));
+        QCOMPARE(cursor.hotSpot(), QPoint(25, 25));
+    }
+
+    void commandsGoToTheSerialPortWithANetworkUp()
+    {
+        g_networkConnected = true;
+        clickMode("V2");
+        QCOMPARE(mPort->commandsSent(), QStringList({"660102016a"}));
+    }
+
+    void aClosedPortDropsTheCommand()
+    {
+        mPort->close();
+        clickMode("H2");
+        clickScreen(1);
+        QCOMPARE(mPage->mRotated[0], 1);
+        QVERIFY(mPort->open());
+        clickMode("H3");
+        // Nothing was kept back for the port to send once it opened.
+        QCOMPARE(mPort->commandsSent(), QStringList({"660101036b"}));
+    }
+
+    void pageSpeaksTheInstalledLanguage()
+    {
+        LanguageFile::installTranslation(1);
+        CylinderWidget page;
+        LanguageFile::installTranslation(0);
+        QCOMPARE(page.mScreens[3]->text(), QStringLiteral("Screen 4"));
+        QCOMPARE(page.findChild<QLabel *>("label_4")->text(), QStringLiteral("2X2 splice"));
+    }
+
+    // Run with HALDEN_SCREENSHOT_DIR set to keep a picture of the page.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("HALDEN_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("HALDEN_SCREENSHOT_DIR not set");
+        clickMode("pushButton");
+        QVERIFY(mPage->grab().save(dir + "/splicepage_2x2.png"));
+        clickMode("H3");
+        QVERIFY(mPage->grab().save(dir + "/splicepage_1x3.png"));
+    }
+};
+
+QTEST_MAIN(TstSplicePage)
+#include "tst_splicepage.moc"
