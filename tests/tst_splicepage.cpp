@@ -127,6 +127,10 @@ private slots:
             QTRY_VERIFY(mPage->mScreens[screen - 1]->isVisible());
             QCOMPARE(mPage->mScreens[screen - 1]->size(), screenSize);
         }
+        // The grid's widget grows to the screens, so none of them is cut off.
+        const int rows = cells.last().y() + 1, columns = cells.last().x() + 1;
+        QTRY_COMPARE(grid()->parentWidget()->size(),
+                     QSize(columns * screenSize.width(), rows * screenSize.height()));
         QCOMPARE(mPort->commandsSent(), QStringList({command}));
     }
 
@@ -241,8 +245,10 @@ private slots:
         if (dir.isEmpty())
             QSKIP("HALDEN_SCREENSHOT_DIR not set");
         clickMode("pushButton");
+        QTRY_VERIFY(mPage->mScreens[3]->isVisible());
         QVERIFY(mPage->grab().save(dir + "/splicepage_2x2.png"));
         clickMode("H3");
+        QTRY_VERIFY(mPage->mScreens[2]->isVisible());
         QVERIFY(mPage->grab().save(dir + "/splicepage_1x3.png"));
     }
 };
