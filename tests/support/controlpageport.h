@@ -7,22 +7,19 @@
 
 class QSerialPort;
 
-// The program's shared serial port (SerialPortManager) opened on a
-// pseudo-terminal, so that what the control pages write can be read back as
-// their five-byte commands.
+// The program's shared serial port (SerialPortManager) on a pseudo-terminal,
+// read back as the control pages' five-byte commands.
 class ControlPagePort
 {
 public:
     ControlPagePort();
-    ~ControlPagePort();
+    ~ControlPagePort() { close(); }
 
     bool open();
     void close();
     QSerialPort *port() const;
-
-    // Every command written since the last call, as lower-case hex text, in
-    // the order the bytes arrived. A marker written behind them ends the
-    // read, so "nothing was sent" costs no waiting.
+    // The commands written since the last call, as hex text in arrival order.
+    // A marker written behind them ends the read, so "nothing" costs no wait.
     QStringList commandsSent();
 
 private:
