@@ -59,6 +59,18 @@ QVector<Layout> layouts(const QRect &preview)
 
 Drop drop(int mode, int input)
 {
+    // A pair mode shows a whole pair, so both inputs of a pair send the same.
+    static const struct {
+        int mode;
+        const char *firstPair;  // inputs 1 and 2
+        const char *secondPair; // inputs 3 and 4
+    } pairCommands[] = {
+        {LeftRight, "6603030001", "6603030003"},
+        {EqualLeftRight, "6603030002", "6603030004"},
+        {UpperLower, "6603040001", "6603040003"},
+        {EqualUpperLower, "6603040002", "6603040004"},
+    };
+
     Drop result;
     // Input 1 also puts the wall back to a single screen, whatever the layout.
     if (input == 1)
@@ -81,23 +93,15 @@ Drop drop(int mode, int input)
         result.commands << QStringLiteral("66030500") + n;
         result.inputs = {input, partnerOf(input)};
         break;
-    case LeftRight:
-        result.commands << (first == 1 ? QStringLiteral("6603030001") : QStringLiteral("6603030003"));
-        break;
-    case EqualLeftRight:
-        result.commands << (first == 1 ? QStringLiteral("6603030002") : QStringLiteral("6603030004"));
-        break;
-    case UpperLower:
-        result.commands << (first == 1 ? QStringLiteral("6603040001") : QStringLiteral("6603040003"));
-        break;
-    case EqualUpperLower:
-        result.commands << (first == 1 ? QStringLiteral("6603040002") : QStringLiteral("6603040004"));
-        break;
     default:
+        for (const auto &pair : pairCommands) {
+            if (pair.mode == mode) {
+                result.commands << QLatin1String(first == 1 ? pair.firstPair : pair.secondPair);
+                result.inputs = {first, first + 1};
+            }
+        }
         break;
     }
-    if (isPairMode(mode))
-        result.inputs = {first, first + 1};
     return result;
 }
 
