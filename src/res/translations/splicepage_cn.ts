@@ -1,0 +1,59 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CylinderWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>GroupBox</source>
+        <translation>GroupBox</translation>
+    </message>
+    <message>
+        <source>1X2拼接</source>
+        <translation>1X2拼接</translation>
+    </message>
+    <message>
+        <source>1X3拼接</source>
+        <translation>1X3拼接</translation>
+    </message>
+    <message>
+        <source>1X4拼接</source>
+        <translation>1X4拼接</translation>
+    </message>
+    <message>
+        <source>2X2拼接</source>
+        <translation>2X2拼接</translation>
+    </message>
+    <message>
+        <source>2X1拼接</source>
+        <translation>2X1拼接</translation>
+    </message>
+    <message>
+        <source>3X1拼接</source>
+        <translation>3X1拼接</translation>
+    </message>
+    <message>
+        <source>4X1拼接</source>
+        <translation>4X1拼接</translation>
+    </message>
+    <message>
+        <source>界面一</source>
+        <translation>界面一</translation>
+    </message>
+    <message>
+        <source>界面二</source>
+        <translation>界面二</translation>
+    </message>
+    <message>
+        <source>界面三</source>
+        <translation>界面三</translation>
+    </message>
+    <message>
+        <source>界面四</source>
+        <translation>界面四</translation>
+    </message>
+</context>
+</TS>
