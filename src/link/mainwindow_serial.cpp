@@ -5,6 +5,7 @@
 #include "globals.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
+#include "link/portlistwatcher.h"
 #include "link/serialportmanager.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
@@ -84,7 +85,7 @@ void MainWindow::initSerialPort()
     SerialPortManager::getInstance()->init();
 
     QStringList texts;
-    for (const SerialPortEntry &entry : availableSerialPortEntries())
+    for (const SerialPortEntry &entry : PortListWatcher::getInstance()->latest())
         texts << entry.text();
     ui->serialPortComboBox->addItems(texts);
     if (QComboBox *dialogList = dialogPortList(mNetworkDialog))
@@ -110,7 +111,7 @@ void MainWindow::showValidPort()
 
     QStringList names;
     QStringList texts;
-    for (const SerialPortEntry &entry : availableSerialPortEntries()) {
+    for (const SerialPortEntry &entry : PortListWatcher::getInstance()->latest()) {
         names << entry.name;
         texts << entry.text();
     }
