@@ -1,10 +1,9 @@
 #include "comchange.h"
 
-#include "link/serialportmanager.h"
+#include "link/portlistwatcher.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>
-#include <QTimer>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -39,11 +38,10 @@ ComChange::ComChange(QObject *parent) : QObject(parent)
             moveToThread(app->thread());
     }
 #ifndef Q_OS_WIN
-    for (const SerialPortEntry &port : availableSerialPortEntries())
+    PortListWatcher *watcher = PortListWatcher::getInstance();
+    for (const SerialPortEntry &port : watcher->latest())
         mKnownPorts << port.name;
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this]() { followPortList(availableSerialPortEntries()); });
-    poll->start(1000);
+    connect(watcher, &PortListWatcher::portsChanged, this, &ComChange::followPortList);
 #endif
 }
 

@@ -4,7 +4,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QStringList>
-#include <QWidget>
+#include <qwindowdefs.h>
 
 struct SerialPortEntry;
 

@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "link/linkstatus.h"
 #include "link/networkportmanager.h"
+#include "link/portlistwatcher.h"
 #include "link/serialportmanager.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
@@ -26,7 +27,7 @@ constexpr int kStatusConnected = 2;
 
 QList<SerialPortEntry> listedPorts()
 {
-    return availableSerialPortEntries();
+    return PortListWatcher::getInstance()->latest();
 }
 
 QStringList entryTexts(const QList<SerialPortEntry> &ports)
@@ -172,6 +173,8 @@ void BannaWidget::on_comboBoxSerialPort_clicked()
     const QList<SerialPortEntry> ports = listedPorts();
     ui->serialPortComboBox->addItems(entryTexts(ports));
     tracePorts(ports);
+    // A read of its own: what arrives differently reaches the next tick.
+    PortListWatcher::getInstance()->refreshNow();
 }
 
 void BannaWidget::refreshSerialPorts()
