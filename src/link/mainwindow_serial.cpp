@@ -5,6 +5,7 @@
 #include "globals.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
+#include "link/portlistwatcher.h"
 #include "link/serialportmanager.h"
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/mymessagebox.h"
@@ -86,7 +87,7 @@ void MainWindow::initSerialPort()
     mDragPushButton = new DragPushButton(111, nullptr);
 
     QStringList texts;
-    for (const SerialPortEntry &entry : availableSerialPortEntries())
+    for (const SerialPortEntry &entry : PortListWatcher::getInstance()->latest())
         texts << entry.text();
     ui->serialPortComboBox->addItems(texts);
     if (QComboBox *dialogList = dialogPortList(mNetworkDialog))
@@ -112,7 +113,7 @@ void MainWindow::showValidPort()
 
     QStringList names;
     QStringList texts;
-    for (const SerialPortEntry &entry : availableSerialPortEntries()) {
+    for (const SerialPortEntry &entry : PortListWatcher::getInstance()->latest()) {
         names << entry.name;
         texts << entry.text();
     }

@@ -1,6 +1,9 @@
 #include "serialportmanager.h"
 
+#include "link/portlistwatcher.h"
+
 #include <QCoreApplication>
+#include <QMutex>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -34,19 +37,45 @@ QList<SerialPortEntry> platformPorts()
     return entries;
 }
 
-SerialPortLister &currentLister()
+struct ListerSlot {
+    QMutex mutex;
+    SerialPortLister lister = platformPorts;
+    bool platform = true;
+};
+
+ListerSlot &listerSlot()
 {
-    static SerialPortLister lister = platformPorts;
-    return lister;
+    static ListerSlot slot;
+    return slot;
 }
 } // namespace
 
 QList<SerialPortEntry> availableSerialPortEntries()
 {
-    return currentLister()();
+    ListerSlot &slot = listerSlot();
+    SerialPortLister lister;
+    {
+        QMutexLocker lock(&slot.mutex);
+        lister = slot.lister;
+    }
+    return lister();
 }
 
 void setSerialPortLister(SerialPortLister lister)
 {
-    currentLister() = lister ? std::move(lister) : SerialPortLister(platformPorts);
+    const bool platform = !lister;
+    {
+        ListerSlot &slot = listerSlot();
+        QMutexLocker lock(&slot.mutex);
+        slot.lister = platform ? SerialPortLister(platformPorts) : std::move(lister);
+        slot.platform = platform;
+    }
+    PortListWatcher::listerReplaced();
+}
+
+bool usesPlatformSerialPortLister()
+{
+    ListerSlot &slot = listerSlot();
+    QMutexLocker lock(&slot.mutex);
+    return slot.platform;
 }

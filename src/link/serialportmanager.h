@@ -2,6 +2,7 @@
 #define SERIALPORTMANAGER_H
 
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -36,12 +37,17 @@ struct SerialPortEntry {
     QString name;
     QString description;
     QString text() const { return name + QLatin1Char(' ') + description; }
+    bool operator==(const SerialPortEntry &other) const { return name == other.name && description == other.description; }
+    bool operator!=(const SerialPortEntry &other) const { return !(*this == other); }
 };
+Q_DECLARE_METATYPE(SerialPortEntry)
 
 // The ports the serial code offers. By default the platform's list; tests
-// install their own (the platform does not list pseudo-terminals).
+// install their own (the platform does not list pseudo-terminals). Both
+// functions may be called from any thread; a lister runs outside the lock.
 using SerialPortLister = std::function<QList<SerialPortEntry>()>;
 QList<SerialPortEntry> availableSerialPortEntries();
 void setSerialPortLister(SerialPortLister lister); // empty lister restores the default
+bool usesPlatformSerialPortLister();
 
 #endif
