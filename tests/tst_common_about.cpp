@@ -19,8 +19,11 @@
 #include "titlebar/maintitlebar.h"
 
 namespace {
-const QString kChinesePage = QStringLiteral("https://halden.example/cn");
-const QString kInternationalPage = QStringLiteral("https://halden.example/en");
+// The link captions, and the pages they open.
+const QString kChinesePage = QStringLiteral("halden.example/cn");
+const QString kInternationalPage = QStringLiteral("halden.example/en");
+const QString kChineseUrl = QStringLiteral("http://halden.example/cn");
+const QString kInternationalUrl = QStringLiteral("http://halden.example/en");
 
 QString labelText(QWidget *form, const char *name)
 {
@@ -52,7 +55,7 @@ class TstCommonAbout : public QObject
 private slots:
     void initTestCase()
     {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &mCatcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &mCatcher, "open");
     }
 
     void init() { mCatcher.pages.clear(); }
@@ -63,7 +66,7 @@ private slots:
         LanguageFile::installTranslation(-1);
     }
 
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
     void aboutTextsFollowTheTitleBarsLanguage_data()
     {
@@ -100,10 +103,10 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("pages");   // About's link, then Cabout's
-        QTest::newRow("Chinese") << 0 << QStringList{kChinesePage, kInternationalPage};
-        QTest::newRow("English") << 1 << QStringList{kInternationalPage, kInternationalPage};
-        QTest::newRow("Spanish") << 3 << QStringList{kInternationalPage, kInternationalPage};
-        QTest::newRow("unknown") << 4 << QStringList{kInternationalPage};
+        QTest::newRow("Chinese") << 0 << QStringList{kChineseUrl, kInternationalUrl};
+        QTest::newRow("English") << 1 << QStringList{kInternationalUrl, kInternationalUrl};
+        QTest::newRow("Spanish") << 3 << QStringList{kInternationalUrl, kInternationalUrl};
+        QTest::newRow("unknown") << 4 << QStringList{kInternationalUrl};
     }
 
     void linksOpenThePageOfTheLanguage()
@@ -133,7 +136,7 @@ private slots:
         QCOMPARE(tray.toolTip(), QStringLiteral("control"));
         QVERIFY(!tray.icon().isNull());
         entries.first()->trigger();
-        QCOMPARE(mCatcher.pages, QStringList{kChinesePage});
+        QCOMPARE(mCatcher.pages, QStringList{kChineseUrl});
     }
 
     void fixedFormsTexts_data()

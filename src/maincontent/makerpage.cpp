@@ -20,7 +20,7 @@ QString forLanguage(int languageIndex)
 void open(const QString &address)
 {
     if (!address.isEmpty())
-        QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+        QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 void setLinkCursor(QWidget *widget)

@@ -10,15 +10,15 @@ class QWidget;
 // through Qt's desktop services, so a registered URL handler catches them.
 namespace MakerPage {
 
-const QString Chinese = QStringLiteral("https://halden.example/cn");
-const QString International = QStringLiteral("https://halden.example/en");
+const QString Chinese = QStringLiteral("halden.example/cn");
+const QString International = QStringLiteral("halden.example/en");
 
 // The page for a UI language: Chinese for 0, international for 1..3, none
 // (an empty text) for anything else.
 QString forLanguage(int languageIndex);
 
-// Hands the address to the desktop's browser; an empty address opens nothing
-// and a failed start is ignored.
+// Hands the address, read as a user would type it, to the desktop's browser;
+// an empty address opens nothing and a failed start is ignored.
 void open(const QString &address);
 
 // The pointer picture scaled into 20 x 20; a missing picture leaves the

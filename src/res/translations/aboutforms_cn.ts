@@ -28,8 +28,8 @@
         <translation>Halden控制</translation>
     </message>
     <message>
-        <source>https://halden.example/cn</source>
-        <translation>https://halden.example/cn</translation>
+        <source>halden.example/cn</source>
+        <translation>halden.example/cn</translation>
     </message>
     <message>
         <source>更多信息：</source>

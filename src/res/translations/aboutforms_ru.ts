@@ -28,8 +28,8 @@
         <translation>Управление Halden</translation>
     </message>
     <message>
-        <source>https://halden.example/cn</source>
-        <translation>https://halden.example/en</translation>
+        <source>halden.example/cn</source>
+        <translation>halden.example/en</translation>
     </message>
     <message>
         <source>更多信息：</source>
