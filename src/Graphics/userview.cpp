@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "maincontent/mymessagebox.h"
 #include "resolutionratioscene.h"
+#include "setitemattribute.h"
 #include "transfercontroller.h"
 
 #include <QAction>
@@ -480,8 +481,12 @@ void UserView::onCloseWindowAction()
 
 void UserView::onPropertyAction()
 {
-    // The entry stays hidden; the attribute dialog is not part of this view.
-    qDebug() << "property entry of window" << mCurrentChannelIndex;
+    if (!checkedIndex(mCurrentChannelIndex))
+        return;
+    // The dialog deletes itself on OK or CANCEL; closed by its title bar it
+    // stays a child of the view.
+    mAttributeDialog = new SetItemAttribute(mCurrentChannelIndex, currentScene(), this);
+    mAttributeDialog->exec();
 }
 
 void UserView::onInputSourceAction(int source)

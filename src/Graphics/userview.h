@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QPointF>
 
 class MainWindow;
@@ -72,7 +73,7 @@ public:
     QList<QAction *> mInputSourceActions;
     QMenu *mLayerMenu = nullptr;
     QList<QAction *> mLayerActions;
-    SetItemAttribute *mAttributeDialog = nullptr;   // not opened: its entry stays hidden
+    QPointer<SetItemAttribute> mAttributeDialog;   // last opened by the property entry
     QPoint mMenuPos;
     TransferController *mTransferController = nullptr;
     QTimer *mXYPosTimer = nullptr;

@@ -1,11 +1,31 @@
 #include "about.h"
+#include "ui_about.h"
 
-About::About(QWidget *parent) : QWidget(parent)
+#include "globals.h"
+#include "makerpage.h"
+
+About::About(QWidget *parent) : QWidget(parent), ui(new Ui_About)
 {
-    retranslateUi();
+    ui->setupUi(this);
+    MakerPage::setLinkCursor(ui->pushButton);
+}
+
+About::~About()
+{
+    delete ui;
 }
 
 void About::retranslateUi()
 {
-    setWindowTitle(tr("相关信息"));
+    ui->retranslateUi(this);
+}
+
+void About::openUrl()
+{
+    MakerPage::open(MakerPage::forLanguage(g_languageIndex));
+}
+
+void About::on_pushButton_clicked()
+{
+    openUrl();
 }

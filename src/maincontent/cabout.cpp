@@ -1,6 +1,20 @@
 #include "cabout.h"
+#include "ui_cabout.h"
 
-Cabout::Cabout(QWidget *parent) : QWidget(parent)
+#include "makerpage.h"
+
+Cabout::Cabout(QWidget *parent) : QWidget(parent), ui(new Ui_Cabout)
 {
-    setWindowTitle(tr("Form"));
+    ui->setupUi(this);
+    MakerPage::setLinkCursor(ui->pushButton_2);
+}
+
+Cabout::~Cabout()
+{
+    delete ui;
+}
+
+void Cabout::on_pushButton_2_clicked()
+{
+    MakerPage::open(MakerPage::International);
 }

@@ -43,6 +43,10 @@ MainTitleBar::MainTitleBar(QWidget *parent) : TitleBar(parent)
 
 MainTitleBar::~MainTitleBar()
 {
+    // The About windows have no parent; they go with the bar at the end of
+    // the run.
+    delete mAbout;
+    delete mCabout;
     delete ui;
 }
 

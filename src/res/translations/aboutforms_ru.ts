@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>相关信息</source>
+        <translation>Сведения о программе</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>软件名称：</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>发行公司：</source>
+        <translation>Издатель:</translation>
+    </message>
+    <message>
+        <source>V1R1C00</source>
+        <translation>V1R1C10</translation>
+    </message>
+    <message>
+        <source>Halden控制</source>
+        <translation>Управление Halden</translation>
+    </message>
+    <message>
+        <source>halden.example/cn</source>
+        <translation>halden.example/en</translation>
+    </message>
+    <message>
+        <source>更多信息：</source>
+        <translation>Сайт:</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>关于Corvane </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>控制</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>error</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>当前串口号无法打开！请检查后重新打开！</source>
+        <translation>Текущий последовательный порт не открывается! Проверьте и откройте снова!</translation>
+    </message>
+    <message>
+        <source>1.USB串口松了？</source>
+        <translation>1.Не отошёл ли USB-кабель?</translation>
+    </message>
+    <message>
+        <source>2.是否被其他程序占用了串口号？</source>
+        <translation>2.Не занят ли порт другой программой?</translation>
+    </message>
+</context>
+<context>
+    <name>messagebox</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>当前串口号无法打开！请检查后重新打开！
+
+   1、USB串口松了
+
+   2、是否被其他的程序占用
+</source>
+        <translation>Текущий последовательный порт не открывается! Проверьте и откройте снова!
+
+   1. Отошёл USB-кабель
+
+   2. Порт занят другой программой
+</translation>
+    </message>
+</context>
+<context>
+    <name>messagerboxen</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>  The current serial number cannot be opened!
+  Please check and reopen! 
+  1.USB serial port loose 
+  2.Whether it is occupied  by other programs
+</source>
+        <translation>  Текущий последовательный порт не открывается!
+  Проверьте и откройте снова! 
+  1.Отошёл USB-кабель 
+  2.Порт занят другой программой
+</translation>
+    </message>
+</context>
+</TS>

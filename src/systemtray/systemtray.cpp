@@ -1,0 +1,35 @@
+#include "systemtray.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "common.h"
+#include "maincontent/makerpage.h"
+
+SystemTray::SystemTray(QObject *parent) : QSystemTrayIcon(parent)
+{
+    initMenu();
+    mMenu->addAction(mAboutAction);
+}
+
+SystemTray::~SystemTray()
+{
+    delete mMenu;
+}
+
+void SystemTray::initMenu()
+{
+    mMenu = new QMenu;
+    mAboutAction = new QAction(tr("关于Corvane "), this);
+    setIcon(QIcon(kDefaultImagePath));
+    setToolTip(tr("控制"));
+    connect(mAboutAction, SIGNAL(triggered(bool)), this, SLOT(aboutSlot()));
+    setContextMenu(mMenu);
+    setVisible(true);
+}
+
+void SystemTray::aboutSlot()
+{
+    // The Chinese page whatever the UI language.
+    MakerPage::open(MakerPage::Chinese);
+}
