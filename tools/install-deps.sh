@@ -3,7 +3,8 @@
 # Does nothing when everything is already there.
 set -euo pipefail
 PKGS=(build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
-      qttools5-dev-tools qttools5-dev xvfb xauth imagemagick socat fonts-noto-cjk iproute2 util-linux)
+      qttools5-dev-tools qttools5-dev xvfb xauth imagemagick socat fonts-noto-cjk iproute2 util-linux
+      python3-pil fonts-dejavu-core)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,12 +6,18 @@ so building never needs Python; run this again only to change a picture:
 
     /usr/bin/python3 tools/make_resources.py
 
+With --check it draws into a scratch copy instead and fails when a committed
+picture or src/resources.qrc differs from what it draws.
+
 Needs python3-pil and the DejaVu fonts (fonts-dejavu-core).
 """
 
+import filecmp
 import math
 import os
+import shutil
 import sys
+import tempfile
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
@@ -508,7 +514,7 @@ def write_qrc():
     return files
 
 
-def main():
+def draw_all():
     message_icons()
     toolbar_icons()
     title_bar_icons()
@@ -527,7 +533,33 @@ def main():
     splash("splash2.png", "Halden", "")
     splash("splash.png", "Halden", "Video wall control")
     waiting_gif()
-    files = write_qrc()
+    return write_qrc()
+
+
+def check():
+    """Draws into a copy of src/ and compares with what is committed."""
+    global SRC, RES
+    real_src = SRC
+    with tempfile.TemporaryDirectory() as scratch:
+        SRC = os.path.join(scratch, "src")
+        RES = os.path.join(SRC, "res")
+        shutil.copytree(real_src, SRC)
+        draw_all()
+        differ = [rel for rel in ["resources.qrc"] + [os.path.join("res", w) for w in WRITTEN]
+                  if not os.path.exists(os.path.join(real_src, rel))
+                  or not filecmp.cmp(os.path.join(SRC, rel), os.path.join(real_src, rel), shallow=False)]
+    for rel in differ:
+        print("differs from what tools/make_resources.py draws: src/%s" % rel)
+    if differ:
+        return 1
+    print("%d pictures and resources.qrc are as drawn" % len(WRITTEN))
+    return 0
+
+
+def main():
+    if sys.argv[1:] == ["--check"]:
+        return check()
+    files = draw_all()
     print("%d pictures drawn, %d files in resources.qrc" % (len(WRITTEN), len(files)))
     return 0
 

@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
+/usr/bin/python3 tools/make_resources.py --check
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DHALDEN_WERROR=ON -DHALDEN_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test -j"$(nproc)" --output-on-failure
