@@ -1,6 +1,7 @@
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 
 #include "maincontent/controlwidget/controlpagecommand.h"
+#include "maincontent/controlwidget/dragbounds.h"
 #include "maincontent/controlwidget/framecontrol/routinggrid.h"
 
 #include <QDebug>
@@ -62,17 +63,8 @@ void DragPushButton::mouseMoveEvent(QMouseEvent *event)
 
 void DragPushButton::keepInsideParent()
 {
-    QWidget *parent = parentWidget();
-    if (!parent)
-        return;
-    if (mapToParent(QPoint(0, 0)).x() < 1)
-        move(0, y());
-    if (mapToParent(rect().bottomRight()).x() > parent->width() - 1)
-        move(parent->width() - width(), y());
-    if (mapToParent(QPoint(0, 0)).y() < 1)
-        move(x(), 0);
-    if (mapToParent(rect().bottomRight()).y() > parent->height() - 1)
-        move(x(), parent->height() - height());
+    if (QWidget *parent = parentWidget())
+        move(keptInsideParent(pos(), size(), parent->size()));
 }
 
 void DragPushButton::mouseReleaseEvent(QMouseEvent *event)
