@@ -368,20 +368,20 @@ void MyFrame::retranslateMenu()
 
 void MyFrame::setNormalStyle()
 {
-    setStyleSheet(kNormalStyle);
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setOffset(0, 0);
-    shadow->setColor(Qt::black);
-    shadow->setBlurRadius(0);
-    setGraphicsEffect(shadow);
+    setLook(kNormalStyle, 0);
 }
 
 void MyFrame::setSelectedStyle()
 {
-    setStyleSheet(kSelectedStyle);
+    setLook(kSelectedStyle, 15);
+}
+
+void MyFrame::setLook(const QString &styleSheet, qreal shadowBlur)
+{
+    setStyleSheet(styleSheet);
     auto *shadow = new QGraphicsDropShadowEffect(this);
     shadow->setOffset(0, 0);
     shadow->setColor(Qt::black);
-    shadow->setBlurRadius(15);
-    setGraphicsEffect(shadow);
+    shadow->setBlurRadius(shadowBlur);
+    setGraphicsEffect(shadow);   // deletes the previous one
 }

@@ -75,6 +75,7 @@ private:
     UserView *wallView(UserView *view) const;
     void lookupDivisors(const QString &layoutName);
     void addToHistory(const PresetSnapshot &snapshot);
+    void setLook(const QString &styleSheet, qreal shadowBlur);
 };
 
 #endif
