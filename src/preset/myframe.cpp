@@ -273,7 +273,6 @@ bool MyFrame::loadPreset(UserView *view, MainWindow *mainWindow)
             window->closeChannel();
         if (openAction)
             openAction->setVisible(!s.open[i]);
-        emit view->changeRightMenuInfo();
         window->mRed = s.colour[i][0];
         window->mGreen = s.colour[i][1];
         window->mBlue = s.colour[i][2];
@@ -282,6 +281,8 @@ bool MyFrame::loadPreset(UserView *view, MainWindow *mainWindow)
         window->mInputSourceIndex = s.source[i];
         window->mSolidColor = s.solid[i];
         window->update();
+        // The panel refills from the window: only once all of it is set.
+        emit view->changeRightMenuInfo();
     }
     buildPresetCommands(view, mainWindow);
     return true;
