@@ -177,6 +177,8 @@ MainWindow::~MainWindow()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (presetFrameEvent(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -159,6 +159,7 @@ public:
     void applySpliceRowsColumns();
     void initPresetFrames();
     void applyPresetByNumber(int index);
+    bool presetFrameEvent(QObject *watched, QEvent *event);   // true when consumed
 
     Ui_MainWindow *getUi() const { return ui; }
 
