@@ -43,6 +43,8 @@ MainTitleBar::MainTitleBar(QWidget *parent) : TitleBar(parent)
 
 MainTitleBar::~MainTitleBar()
 {
+    delete mAbout;
+    delete mCabout;
     delete ui;
 }
 
