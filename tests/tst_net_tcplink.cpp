@@ -375,14 +375,9 @@ private slots:
 
         QCOMPARE(snapshot(channel(1)), before);
         QCOMPARE(g_channelFrameCount, count + 1);
-        const QStringList read = [&log] {
-            QStringList out;
-            for (const QList<QVariant> &line : log)
-                out << line.at(0).toString();
-            return out;
-        }();
-        QCOMPARE(read.filter(QStringLiteral("通道： ")).size(), 1);
-        QVERIFY(read.filter(QStringLiteral("通道： ")).first().startsWith(QStringLiteral("通道： 2")));
+        // Nothing of the bad frame is logged.
+        for (const QList<QVariant> &line : qAsConst(log))
+            QVERIFY(!line.at(0).toString().startsWith(QStringLiteral("通道： 1")));
     }
 
     // TCP is a stream: the box, a switch or the system's buffering may cut

@@ -210,39 +210,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QCOMPARE(parse(bytes).kind, StatusFrameRead::Dropped);
     }
-
-    // The reader's stream: whole frames out of any cut of the bytes, stray
-    // bytes passed over, and never more kept than one frame's start.
-    void streamCutsWholeFrames_data()
-    {
-        QTest::addColumn<QByteArray>("stream");
-        QTest::addColumn<int>("piece");
-        QTest::addColumn<int>("frames");
-        QTest::addColumn<int>("left");
-        const QByteArray g = box.globalFrame();
-        const QByteArray w = box.windowFrame(2);
-        QTest::newRow("byte by byte") << g + w << 1 << 2 << 0;
-        QTest::newRow("joined") << w + g + w << 1000 << 3 << 0;
-        QTest::newRow("stray bytes and a false head") << QByteArray("\x01\xAA\xAA\x00", 4) + g + QByteArray(200, '\xAA') + w
-                                                      << 7 << 2 << 0;
-        QTest::newRow("half a frame waits") << g + w.left(60) << 13 << 1 << 60;
-        QTest::newRow("heads and nothing else") << QByteArray(5000, '\xAA') << 333 << 0 << StatusFrame::WindowFrameBytes - 1;
-    }
-    void streamCutsWholeFrames()
-    {
-        QFETCH(QByteArray, stream);
-        QFETCH(int, piece);
-        QFETCH(int, frames);
-        QFETCH(int, left);
-        StatusFrameStream cutter;
-        QList<QByteArray> out;
-        for (int pos = 0; pos < stream.size(); pos += piece)
-            out += cutter.feed(stream.mid(pos, piece));
-        QCOMPARE(out.size(), frames);
-        for (const QByteArray &frame : out)
-            QVERIFY(parse(frame).kind != StatusFrameRead::Dropped);
-        QCOMPARE(cutter.buffered(), left);
-    }
 };
 
 QTEST_MAIN(TstStatusFrame)
