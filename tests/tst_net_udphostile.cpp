@@ -31,22 +31,6 @@ class TstNetUdpHostile : public QObject
     {
         return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
-    void connectToBox()
-    {
-        if (g_networkConnected)
-            mStage.driver->click("ptn_disconnectDevice");
-        mStage.box->clear();
-        mStage.answerer->clear();
-        mStage.driver->selectRow(0);
-        mStage.driver->click("ptn_connectDevice");
-    }
-
-    // A MAC the dialog takes without a question.
-    void resetBox()
-    {
-        mStage.state = FakeBoxState();
-        mStage.state.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
-    }
 
 private slots:
     void initTestCase()
@@ -55,7 +39,7 @@ private slots:
         QCOMPARE(QProcess::execute("ip", {"addr", "add", "10.77.0.3/24", "dev", "box0"}), 0);
         mStranger = new QUdpSocket(this);
         QVERIFY(mStranger->bind(QHostAddress("10.77.0.3"), 23));
-        resetBox();
+        mStage.resetState();
         QVERIFY(mStage.start());
         QVERIFY(mStage.driver->quickSearch());
     }
@@ -67,11 +51,7 @@ private slots:
 
     void init()
     {
-        mStage.reset();
-        mStage.endResultBoxesEarly();
-        resetBox();
-        mStage.driver->setCell(0, 4, mStage.state.version);
-        mStage.driver->setCell(0, 6, "10.77.0.1");
+        mStage.resetForRead();
     }
 
     void versionNoBoxHasIsRefused_data()
@@ -99,13 +79,13 @@ private slots:
         }
         QCOMPARE(mStage.driver->cell(0, 4), version);
 
-        connectToBox();
+        mStage.connectToFirstRow();
         QCOMPARE(mStage.messageTexts(), QStringList({"未识别的下位机版本，连接错误！"}));
         QVERIFY(mStage.box->unicastHex().isEmpty());
         QCOMPARE(versionType, 5);
         QVERIFY(!g_networkConnected);
         if (searched) {
-            resetBox();
+            mStage.resetState();
             QVERIFY(mStage.driver->quickSearch());
         }
     }
@@ -123,7 +103,7 @@ private slots:
         });
         flood.start(5);
 
-        connectToBox();
+        mStage.connectToFirstRow();
         flood.stop();
         QVERIFY(g_networkConnected);
         QCOMPARE(window(0)->pos(), QPointF(0, 0));
@@ -137,7 +117,7 @@ private slots:
     {
         mStage.box->malformedRepeats = 25;
         mStage.box->script(1, {Reply::MalformedFirst, Reply::MalformedFirst, Reply::MalformedFirst});
-        connectToBox();
+        mStage.connectToFirstRow();
         QVERIFY(g_networkConnected);
         QCOMPARE(mStage.messageTexts(), QStringList({"回传数据出现问题，请尝试重新连接"}));
     }
@@ -151,7 +131,7 @@ private slots:
         mStage.state.windows[0][0x28] = 0xFFFF;
         mStage.state.windows[0][0x29] = 255;
         mStage.state.windows[1][0x2D] = 9;
-        connectToBox();
+        mStage.connectToFirstRow();
         QVERIFY(g_networkConnected);
         QCOMPARE(QVector<int>({window(0)->mRed, window(0)->mGreen, window(0)->mBlue}), QVector<int>({255, 255, 255}));
         QCOMPARE(window(0)->mSolidGreen, 255);
