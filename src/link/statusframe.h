@@ -24,7 +24,7 @@ constexpr int WindowFrameBytes = 2 * WindowWordCount;
 constexpr int MaxSource = 4;        // inputs 0..3, 4 none
 constexpr int MaxColour = 255;
 
-// Hex text of one read to bytes: two characters per byte, pairs that are not
+// Hex text to bytes: two characters per byte, pairs that are not
 // two hex digits are skipped.
 QByteArray bytesFromHexText(const QByteArray &hexText);
 // Bytes to words, first byte high; an odd last byte is ignored.
@@ -97,9 +97,9 @@ private:
     QByteArray mBuffer;
 };
 
-// One read is one frame; anything else (wrong head or tail, another length,
-// two frames, half a frame, a window frame that names no window 1..4) is
-// dropped.
+// The hex text of one frame, as StatusFrameStream cuts it; anything else
+// (wrong head or tail, another length, two frames, half a frame, a window
+// frame that names no window 1..4) is dropped.
 StatusFrameRead parseStatusFrame(const QByteArray &hexText);
 
 #endif
