@@ -11,6 +11,8 @@
 #include <QColor>
 #include <QHostAddress>
 
+#include "link/statusframe.h"
+
 class QLabel;
 class QTimer;
 class QTcpSocket;
@@ -255,6 +257,9 @@ public:
     QList<MyFrame *> mPresetFrames;
     int mSelectedPreset = -1;
     int ReplyState = 0;
+    QHostAddress mReadDeviceAddress;   // a device read files records from this sender only
+    bool mMalformedWarned = false;     // one warning of a malformed answer per device read
+    StatusFrameStream mTcpFrames;      // TCP bytes not yet forming a whole frame
     QTimer *mSendTimer = nullptr;
     QList<QByteArray> *mSendPackets = nullptr;
     QList<QString> *mSendTexts = nullptr;

@@ -63,6 +63,7 @@ NetworkDialog::NetworkDialog(QWidget *parent) : QWidget(parent), ui(new Ui::Netw
 
 NetworkDialog::~NetworkDialog()
 {
+    delete mHelp;   // a window of its own, so it has no parent
     delete ui;
 }
 

@@ -88,7 +88,8 @@ private slots:
 
     void damagedFileReadsAsDefault()
     {
-        writeFile("./FontSize.ini", QByteArray("\x00\xff[[[=\n=\x01garbage", 18));
+        static const char garbage[] = "\x00\xff[[[=\n=\x01garbage";
+        writeFile("./FontSize.ini", QByteArray(garbage, sizeof garbage - 1));
         QSettings reader("./FontSize.ini", QSettings::IniFormat);
         bool ok = true;
         const int value = iniValue(reader, "ID", 0).toInt(&ok);

@@ -169,6 +169,7 @@ private slots:
     void manyAnswersAddRowsAndBadOnesAreSkipped()
     {
         mStage.box->discoveryAnswers = 16;
+        mStage.box->numberDiscoveryAnswers = true;
         mStage.box->malformedDiscoveryFirst = true;
         freshSearch();
         mStage.box->discoveryAnswers = 1;
@@ -181,6 +182,23 @@ private slots:
         QCOMPARE(table()->item(16, 1)->textAlignment(), int(Qt::AlignCenter));
         QVERIFY(editable(16, 1) && editable(16, 6) && !editable(16, 0));
         QCOMPARE(cell(16, 1), QString());
+    }
+
+    // A host that answers a search over and over lists one box, not thousands.
+    void repeatedAnswerAddsNoRow()
+    {
+        freshSearch();
+        const int rows = table()->rowCount();
+        mStage.box->discoveryAnswers = 100;
+        mStage.box->lastDiscoveryType = QStringLiteral("Halden-2");
+        mStage.box->clear();
+        mStage.driver->click("ptn_findDevice");
+        // Answers keep their order here: once the last is listed, all are in.
+        QTRY_COMPARE(cell(1, 7), QString("Halden-2"));
+        QCOMPARE(mStage.driver->dialog()->mMacList.size(), 2);
+        QCOMPARE(cell(0, 7), QString("Halden"));
+        QCOMPARE(cell(2, 1), QString());
+        QCOMPARE(table()->rowCount(), rows);
     }
 
     void addressChangeSendsMacThenIpToTheBroadcastAddress()

@@ -34,20 +34,10 @@ class TstNetUdpVote : public QObject
         return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
     QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
-    // Connects to the first row; a link a failed test left up is ended first.
-    void connectToBox()
-    {
-        if (g_networkConnected)
-            mStage.driver->click("ptn_disconnectDevice");
-        mStage.box->clear();
-        mStage.answerer->clear();
-        mStage.driver->selectRow(0);
-        mStage.driver->click("ptn_connectDevice");
-    }
+    void connectToBox() { mStage.connectToFirstRow(); }
     void resetBox()
     {
-        mStage.state = FakeBoxState();
-        mStage.state.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+        mStage.resetState();
         for (int w = 0; w < 4; ++w)
             mStage.state.setWindowGeometry(w, 100 * (w + 1), 50, 400, 300);
     }
@@ -69,11 +59,8 @@ private slots:
     // test changed.
     void init()
     {
-        mStage.reset();
-        mStage.endResultBoxesEarly();
+        mStage.resetForRead();
         resetBox();
-        mStage.driver->table()->item(0, 4)->setText(mStage.state.version);
-        mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
     }
 
     // Window 1: a malformed answer before a good one on its first read.

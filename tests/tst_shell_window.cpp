@@ -26,6 +26,11 @@
 #include "Graphics/userview.h"
 #include "maincontent/myslider.h"
 #include "mainwindow.h"
+#include "maincontent/about.h"
+#include "maincontent/cabout.h"
+#include "networkdialog.h"
+#include "networkhelp.h"
+#include "titlebar/maintitlebar.h"
 
 namespace {
 
@@ -154,6 +159,26 @@ private slots:
     {
         delete w;
         w = nullptr;
+    }
+
+    // What the window makes without a parent (the wall's canvases, the help
+    // page, the About windows) goes with it.
+    void closingTheWindowFreesWhatItMade()
+    {
+        QList<QPointer<QObject>> made;
+        for (ResolutionRatioScene *scene : child<UserView>(w, "graphicsView")->mScenes)
+            made << scene;
+        made << w->mNetworkDialog->mHelp;
+        auto *bar = child<MainTitleBar>(w, "widgetTitle");
+        made << bar->mAbout << bar->mCabout;
+        QCOMPARE(made.size(), 7);
+        for (const QPointer<QObject> &object : made)
+            QVERIFY(object && !object->parent());
+
+        delete w;
+        w = nullptr;
+        for (const QPointer<QObject> &object : made)
+            QVERIFY(!object);
     }
 
     void formHoldsEveryObjectUnderItsClass()

@@ -164,6 +164,10 @@ UserView::~UserView()
     // Join the ticker first: its queued signals must not reach a half-destroyed view.
     delete mTransferController;
     mTransferController = nullptr;
+    // A view does not own the scenes it shows; these four are this view's alone.
+    setScene(nullptr);
+    qDeleteAll(mScenes);
+    mScenes.clear();
 }
 
 void UserView::init()

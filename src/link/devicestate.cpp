@@ -2,12 +2,38 @@
 
 #include <QStringList>
 
+namespace {
+constexpr int kMaxVersionPart = 9999;
+
+// A part of the version as a number: 0 when it is no number, -1 when it is
+// a number no version part can be (negative or above 9999).
+int versionPart(const QString &part)
+{
+    QString digits = part.trimmed();
+    if (digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
+        digits.remove(0, 1);
+    if (digits.isEmpty())
+        return 0;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+    }
+    bool ok = false;
+    const int value = part.trimmed().toInt(&ok);
+    return ok && value >= 0 && value <= kMaxVersionPart ? value : -1;
+}
+} // namespace
+
 int versionTypeFromText(const QString &version)
 {
     const QStringList parts = version.split(QLatin1Char('.'));
     if (parts.size() < 3)
         return 0;
-    const int n = parts.at(1).toInt() * 100 + parts.at(2).toInt();
+    const int minor = versionPart(parts.at(1));
+    const int patch = versionPart(parts.at(2));
+    if (minor < 0 || patch < 0)
+        return 0;
+    const int n = minor * 100 + patch;
     if (n <= 401)
         return 1;
     if (n <= 403)

@@ -11,7 +11,9 @@
 using ReplyMap = QMap<int, QString>;
 
 // Device generation 1 to 5 from a version text "major.minor.patch"; 0 when
-// the version is not recognised (402, 403, or fewer than three parts).
+// the version is not recognised (402, 403, fewer than three parts, or a minor
+// or patch number that is negative or above 9999). A part that is no number
+// counts 0.
 int versionTypeFromText(const QString &version);
 
 // The read to take of three reads of one window: the first when it agrees with

@@ -129,8 +129,11 @@ void applyPictureValues(InputChannel *ch, const WindowStatus &w)
     ch->mSolidColor = w.solidColor;
     ch->mFreeze = w.freeze;
     ch->mAudio = w.audio;
-    ch->mInputSourceIndex = w.source;
-    ch->mInputSourceID = w.reportedSource;
+    // A source outside 0..4 names nothing the box could be told back.
+    if (w.source >= 0)
+        ch->mInputSourceIndex = w.source;
+    if (w.reportedSource >= 0)
+        ch->mInputSourceID = w.reportedSource;
 }
 } // namespace
 
@@ -170,6 +173,8 @@ void MainWindow::on_connect_clicked()
     NetworkPortManager::getInstance()->mUdpSession = false;
     if (mTcpSocket->state() != QAbstractSocket::UnconnectedState)
         mTcpSocket->abort();
+    // The start of a frame from an earlier link never completes on this one.
+    mTcpFrames.clear();
     mTcpSocket->connectToHost(QHostAddress(ip), port, QIODevice::ReadWrite);
     ui->connect->setText(linkTr("连接中") + QStringLiteral("..."));
     setLinkStatus(this, kStatusConnecting);
@@ -263,7 +268,10 @@ void MainWindow::onServerDisconnected()
 
 void MainWindow::onTcpReadyRead()
 {
-    parsingLowerComputerStatusByTcp(mTcpSocket->readAll().toHex());
+    // TCP is a stream: one read may hold half a frame or several.
+    const QList<QByteArray> frames = mTcpFrames.feed(mTcpSocket->readAll());
+    for (const QByteArray &frame : frames)
+        parsingLowerComputerStatusByTcp(frame.toHex());
 }
 
 void MainWindow::parsingLowerComputerStatusByTcp(const QByteArray &hexText)

@@ -66,10 +66,14 @@ void MainWindow::parsingLowerComputerStatusByUdp()
     // Every waiting datagram is taken, a bad one too, or the socket would
     // signal no more.
     while (mUdpSocket->hasPendingDatagrams()) {
-        const QByteArray datagram = mUdpSocket->receiveDatagram().data();
+        const QNetworkDatagram received = mUdpSocket->receiveDatagram();
+        const QByteArray datagram = received.data();
         if (mDiscoveryMode)
             fillDeviceTableRow(datagram);
-        if (ReplyState != 0)
+        // Any host on the network can send to our port; only the box being
+        // read may decide what its windows hold.
+        if (ReplyState != 0
+                && received.senderAddress().isEqual(mReadDeviceAddress, QHostAddress::ConvertV4MappedToIPv4))
             fileStatusRecords(datagram);
     }
 }
@@ -86,9 +90,17 @@ void MainWindow::fillDeviceTableRow(const QByteArray &datagram)
     DiscoveryRow reply;
     if (!parseDiscoveryReply(datagram, &reply))
         return;
+    // A box answers once per request and interface; its repeats add no row.
+    const QStringList cells = reply.cells(row);
+    for (int listed = 0; listed < row; ++listed) {
+        bool same = true;
+        for (int column = 1; same && column < table->columnCount() && column < cells.size(); ++column)
+            same = tableText(table, listed, column) == cells.at(column);
+        if (same)
+            return;
+    }
 
     mNetworkDialog->mMacList.append(reply.mac);
-    const QStringList cells = reply.cells(row);
     for (int column = 0; column < table->columnCount() && column < cells.size(); ++column) {
         QTableWidgetItem *item = table->item(row, column);
         if (!item) {
@@ -120,7 +132,11 @@ void MainWindow::fileStatusRecords(const QByteArray &datagram)
     }
     if (parsed.malformed) {
         qDebug() << "数据有误！";
-        MyMessageBox::warning(this, linkTr("警告"), linkTr("回传数据出现问题，请尝试重新连接"));
+        // Set before the box opens: more bad answers arrive while it is up.
+        if (!mMalformedWarned) {
+            mMalformedWarned = true;
+            MyMessageBox::warning(this, linkTr("警告"), linkTr("回传数据出现问题，请尝试重新连接"));
+        }
     }
 }
 
@@ -188,6 +204,8 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
                                  const QString &failText)
 {
     const QHostAddress device(deviceIp);
+    mReadDeviceAddress = device;
+    mMalformedWarned = false;
     auto query = [&](const QString &text) {
         bindUdpSocket(local);
         mUdpSocket->writeDatagram(QByteArray::fromHex(text.toLatin1()), device, port);
@@ -288,6 +306,7 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
         return;
     InputChannel *window = scene->mChannels[i];
     auto value = [&reply](int key) { return replyValue(reply, key); };
+    auto colour = [&value](int key) { return qBound(0, value(key), StatusFrame::MaxColour); };
 
     const DeviceGeometry g = scaleDeviceGeometry(value(1), value(2), value(3), value(4),
                                                  ui->rowCbx->currentText().toInt(),
@@ -306,9 +325,9 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
             openAction->setVisible(true);
     }
 
-    window->mRed = window->mSolidRed = value(0x27);
-    window->mGreen = window->mSolidGreen = value(0x28);
-    window->mBlue = window->mSolidBlue = value(0x29);
+    window->mRed = window->mSolidRed = colour(0x27);
+    window->mGreen = window->mSolidGreen = colour(0x28);
+    window->mBlue = window->mSolidBlue = colour(0x29);
     window->mLuminance = value(0x0C) - 1024;
     const int source = value(0x2D);
     if (source >= 0 && source <= 4)

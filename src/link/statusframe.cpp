@@ -13,6 +13,16 @@ int hexDigit(char c)
     return -1;
 }
 
+int colourValue(quint16 word)
+{
+    return qMin(int(word), StatusFrame::MaxColour);
+}
+
+int sourceValue(quint16 word)
+{
+    return word <= StatusFrame::MaxSource ? int(word) : -1;
+}
+
 GlobalStatus decodeGlobal(const QVector<quint16> &w)
 {
     GlobalStatus g;
@@ -65,14 +75,14 @@ WindowStatus decodeWindow(const QVector<quint16> &w)
     s.blueCorrection = w[37];
     s.greenCorrection = w[38];
     s.skinCorrection = w[39];
-    s.red = w[40];
-    s.green = w[41];
-    s.blue = w[42];
+    s.red = colourValue(w[40]);
+    s.green = colourValue(w[41]);
+    s.blue = colourValue(w[42]);
     s.solidColor = w[43] != 0;
     s.open = w[44] == 1;
     s.freeze = w[45] != 0;
-    s.reportedSource = w[46];
-    s.source = s.solidColor ? 4 : w[46];
+    s.reportedSource = sourceValue(w[46]);
+    s.source = s.solidColor ? StatusFrame::MaxSource : s.reportedSource;
     s.audio = w[47] != 0;
     switch (w[50]) {
     case 0:
@@ -121,6 +131,41 @@ QVector<quint16> wordsFromBytes(const QByteArray &bytes)
 }
 
 } // namespace StatusFrame
+
+QList<QByteArray> StatusFrameStream::feed(const QByteArray &bytes)
+{
+    static const QByteArray head("\xAA\xAA", 2);
+    const auto tailEndsAt = [this](int end) {
+        return quint8(mBuffer.at(end - 2)) == 0xBB && quint8(mBuffer.at(end - 1)) == 0xBB;
+    };
+    QList<QByteArray> frames;
+    mBuffer += bytes;
+    int pos = 0;
+    while (true) {
+        pos = mBuffer.indexOf(head, pos);
+        if (pos < 0) {
+            // A last AA may be the first half of the next head.
+            pos = mBuffer.endsWith(char(0xAA)) ? mBuffer.size() - 1 : mBuffer.size();
+            break;
+        }
+        const int left = mBuffer.size() - pos;
+        if (left >= StatusFrame::GlobalFrameBytes && tailEndsAt(pos + StatusFrame::GlobalFrameBytes)) {
+            frames.append(mBuffer.mid(pos, StatusFrame::GlobalFrameBytes));
+            pos += StatusFrame::GlobalFrameBytes;
+        } else if (left >= StatusFrame::WindowFrameBytes) {
+            if (tailEndsAt(pos + StatusFrame::WindowFrameBytes)) {
+                frames.append(mBuffer.mid(pos, StatusFrame::WindowFrameBytes));
+                pos += StatusFrame::WindowFrameBytes;
+            } else {
+                ++pos;   // a head inside stray bytes, not the start of a frame
+            }
+        } else {
+            break;       // the rest of this frame is still on its way
+        }
+    }
+    mBuffer.remove(0, pos);
+    return frames;
+}
 
 bool GlobalStatus::gridValid() const
 {

@@ -2,6 +2,7 @@
 #define STATUSFRAME_H
 
 #include <QByteArray>
+#include <QList>
 #include <QVector>
 #include <QtGlobal>
 
@@ -18,8 +19,12 @@ constexpr quint16 Tail = 0xBBBB;
 constexpr int GlobalWordCount = 11;
 constexpr int WindowWordCount = 53;
 constexpr int MaxGridCount = 18;   // the row and column lists offer 1..18
+constexpr int GlobalFrameBytes = 2 * GlobalWordCount;
+constexpr int WindowFrameBytes = 2 * WindowWordCount;
+constexpr int MaxSource = 4;        // inputs 0..3, 4 none
+constexpr int MaxColour = 255;
 
-// Hex text of one read to bytes: two characters per byte, pairs that are not
+// Hex text to bytes: two characters per byte, pairs that are not
 // two hex digits are skipped.
 QByteArray bytesFromHexText(const QByteArray &hexText);
 // Bytes to words, first byte high; an odd last byte is ignored.
@@ -53,12 +58,14 @@ struct WindowStatus
     bool deinterlace = false, pullDown22 = false, pullDown23 = false, psf24 = false;
     int pullDown22Timer = 0, pullDown23Timer = 0, sensitivity = 0, diagonal = 0;
     int blueCorrection = 0, greenCorrection = 0, skinCorrection = 0;
-    int red = 0, green = 0, blue = 0;
+    int red = 0, green = 0, blue = 0;   // 0..255, larger values held at 255
     bool solidColor = false;
     bool open = false;
     bool freeze = false;
-    int source = 4;           // 4 (none) while a solid colour fills the window
-    int reportedSource = 4;   // as the box sent it
+    // Source 0..3, 4 none (always 4 while a solid colour fills the window);
+    // -1 when the box sent a value outside 0..4, which leaves the window's own.
+    int source = 4;
+    int reportedSource = 4;   // as the box sent it, or -1 likewise
     bool audio = false;
     int rotation = -1;        // 0, 90, 180, 270; -1 leaves the window's rotation
     int resolutionCode = 0;
@@ -72,9 +79,27 @@ struct StatusFrameRead
     WindowStatus window;
 };
 
-// One read is one frame; anything else (wrong head or tail, another length,
-// two frames, half a frame, a window frame that names no window 1..4) is
-// dropped.
+// Cuts whole frames out of the TCP byte stream, which a box, a switch or the
+// system's buffering may split or join at any byte. A frame starts with the
+// head bytes AA AA and is taken as a global frame when the tail BB BB closes
+// its 22nd byte, else as a window frame when the tail closes its 106th;
+// bytes before a head, and a head that closes neither, belong to no frame and
+// are skipped. What is kept between reads is at most one frame's start.
+class StatusFrameStream
+{
+public:
+    // Raw bytes as read; returns the whole frames they complete, in order.
+    QList<QByteArray> feed(const QByteArray &bytes);
+    void clear() { mBuffer.clear(); }
+    int buffered() const { return mBuffer.size(); }
+
+private:
+    QByteArray mBuffer;
+};
+
+// The hex text of one frame, as StatusFrameStream cuts it; anything else
+// (wrong head or tail, another length, two frames, half a frame, a window
+// frame that names no window 1..4) is dropped.
 StatusFrameRead parseStatusFrame(const QByteArray &hexText);
 
 #endif

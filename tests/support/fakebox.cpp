@@ -157,6 +157,9 @@ void FakeBoxUdp::reset()
     replyDelayMs = 0;
     discoveryAnswers = 1;
     malformedDiscoveryFirst = false;
+    numberDiscoveryAnswers = false;
+    lastDiscoveryType.clear();
+    malformedRepeats = 1;
     received.clear();
 }
 
@@ -175,7 +178,10 @@ void FakeBoxUdp::handle(const Packet &p)
         if (malformedDiscoveryFirst)
             reply(text.toUtf8() + "/", p);
         for (int i = 0; i < discoveryAnswers; ++i)
-            reply(text.toUtf8(), p);
+            reply(numberDiscoveryAnswers ? (text + QString::number(i)).toUtf8() : text.toUtf8(), p);
+        if (!lastDiscoveryType.isEmpty())
+            reply(QString(text).replace(QLatin1String("Type:") + mState->type,
+                                        QLatin1String("Type:") + lastDiscoveryType).toUtf8(), p);
         return;
     }
 
@@ -220,7 +226,8 @@ void FakeBoxUdp::handle(const Packet &p)
     case Reply::MalformedFirst: {
         QByteArray bad = answer;
         bad[4 + 1] = '#';
-        reply(bad, p);
+        for (int i = 0; i < malformedRepeats; ++i)
+            reply(bad, p);
         break;
     }
     }

@@ -76,6 +76,9 @@ public:
     // malformed answer goes before them.
     int discoveryAnswers = 1;
     bool malformedDiscoveryFirst = false;
+    bool numberDiscoveryAnswers = false;   // each answer's type ends in its number, so none repeats
+    QString lastDiscoveryType;             // when set, one more answer with this type follows
+    int malformedRepeats = 1;              // how many bad datagrams MalformedFirst sends
 
     QList<Packet> received;
     QList<Packet> receivedOn(quint16 port) const;

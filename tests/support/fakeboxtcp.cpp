@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 const char *const BoxAddress = "10.77.0.2";
@@ -157,13 +158,27 @@ void FakeBoxTcp::answer(const QString &text)
         which = 0;
     else if (text.size() == 8 && text.startsWith(QLatin1String("080")) && text.endsWith(QLatin1String("0001")))
         which = text.mid(2, 2).toInt(nullptr, 16);
-    if (which < 0 || which > 4 || omitted.contains(which))
+    if (which < 0 || which > 4 || omitted.contains(which)) {
+        // The start-up read ends with ffffffff: nothing is held past it.
+        if (text == QLatin1String("ffffffff") && !mHeld.isEmpty())
+            send(qExchange(mHeld, QByteArray()));
         return;
-    const QByteArray reply = which == 0 ? globalFrame() : windowFrame(which);
+    }
+    const QByteArray reply = junk + (which == 0 ? globalFrame() : windowFrame(which));
     if (joinFrames && mHeld.isEmpty()) {
         mHeld = reply;
         return;
     }
-    write(mHeld + reply);
-    mHeld.clear();
+    send(qExchange(mHeld, QByteArray()) + reply);
+}
+
+void FakeBoxTcp::send(const QByteArray &bytes)
+{
+    if (!splitFrames) {
+        write(bytes);
+        return;
+    }
+    const int half = bytes.size() / 2;
+    write(bytes.left(half));
+    QTimer::singleShot(30, this, [this, rest = bytes.mid(half)] { write(rest); });
 }

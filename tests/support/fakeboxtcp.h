@@ -45,7 +45,9 @@ public:
     int columnsHighByte = 0;    // the box may put something above the columns
 
     QSet<int> omitted;          // frames not answered: 0 global, 1..4 windows
-    bool joinFrames = false;    // hold each answer and write it with the next one
+    bool joinFrames = false;    // hold each answer and write it with the next one (or the terminator)
+    bool splitFrames = false;   // write each answer in two pieces, a moment apart
+    QByteArray junk;            // stray bytes written before each answer
 
     void closeLink();           // the box drops the connection
     void write(const QByteArray &raw);
@@ -69,6 +71,7 @@ private:
     void onNewConnection();
     void onReadyRead();
     void answer(const QString &text);
+    void send(const QByteArray &bytes);   // as splitFrames says
 
     FakeBoxState *mState;
     QTcpServer *mServer;

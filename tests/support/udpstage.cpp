@@ -51,6 +51,31 @@ void UdpStage::reset()
     answerer->clearTextAnswers();
 }
 
+void UdpStage::resetState()
+{
+    state = FakeBoxState();
+    state.mac = {0, 0x22, 0x22, 0x33, 0x44, 0x55};
+}
+
+void UdpStage::resetForRead()
+{
+    reset();
+    endResultBoxesEarly();
+    resetState();
+    driver->setCell(0, 4, state.version);
+    driver->setCell(0, 6, QStringLiteral("10.77.0.1"));
+}
+
+void UdpStage::connectToFirstRow()
+{
+    if (g_networkConnected)
+        driver->click("ptn_disconnectDevice");
+    box->clear();
+    answerer->clear();
+    driver->selectRow(0);
+    driver->click("ptn_connectDevice");
+}
+
 void UdpStage::endResultBoxesEarly()
 {
     for (const char *text : {"通道1校正成功!", "通道2校正成功!", "通道3校正成功!", "通道4校正成功!",

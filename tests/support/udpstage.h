@@ -30,6 +30,13 @@ struct UdpStage
     // and the answers given by text.
     // The box's state and the link are the tests' own business.
     void reset();
+    // A fresh box whose MAC the dialog takes without a question.
+    void resetState();
+    // Before a read test: the stage reset, result boxes ended early, a fresh
+    // box, and the searched row's version and answer address as the box gave them.
+    void resetForRead();
+    // Connects to the first row; a link a failed test left up is ended first.
+    void connectToFirstRow();
     // Busy boxes that only report a result (a window read, the connect or
     // refresh) are accepted at once rather than left to run their time.
     void endResultBoxesEarly();
