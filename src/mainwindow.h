@@ -36,6 +36,8 @@ class InputChannel;
 class ResolutionRatioScene;
 struct GlobalStatus;
 struct WindowStatus;
+struct InputResolution;
+enum class StateRoad;
 
 namespace Ui { class MainWindow; }
 
@@ -78,8 +80,14 @@ public:
     void connectCropEditor();
 
     // ---- device link (link/) ----
+    // Stands for the window the panel's window list selects.
+    static constexpr int SelectedWindow = 255;
+    // The only way into the send queue; an empty text, which is how the
+    // command builders refuse a value, never gets in.
     void sendCommand(const QString &hexText);
     void sendWindowCommand(int window, int code, int value);
+    // Restarts the pump, and the wall view's drag pacing with it.
+    void setSendInterval(int ms);
     void initSpliceCommandTable();
     void applyCommandText(QString text);
     void applyWindowCommand(int target, int code, int value);
@@ -109,6 +117,8 @@ public:
     bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);
     void applyGlobalReply();
     void applyWindowReply(int window, const QMap<int, QString> &reply);
+    // Looks the code up for the road and keeps the size on that input-source button.
+    InputResolution applyInputResolution(int button, int code, StateRoad road);
     void fillDeviceTableRow(const QByteArray &datagram);
     void fileStatusRecords(const QByteArray &datagram);
 

@@ -84,20 +84,6 @@ DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double heig
     return g;
 }
 
-int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees)
-{
-    switch (code) {
-    case 0:
-        return (hMirror == 1 && vMirror == 1) ? 180 : 0;
-    case 1:
-        return 270;
-    case 3:
-        return 90;
-    default:
-        return currentDegrees;
-    }
-}
-
 int layerFromStackText(const QString &text, int window)
 {
     if (window < 0 || window >= text.size())
@@ -106,15 +92,6 @@ int layerFromStackText(const QString &text, int window)
     if (d < 0 || d > 7)
         return 0;
     return (d + 2) / 2;
-}
-
-InputResolutionClass classifyResolutionCode(int code, int tableSize)
-{
-    if (code < 6)
-        return InputResolutionClass::TooLow;
-    if (code < tableSize && code <= 38)
-        return InputResolutionClass::Listed;
-    return InputResolutionClass::NoSignal;
 }
 
 bool spliceGridFromKey6(const QString &text, int *rows, int *cols)

@@ -5,15 +5,14 @@
 
 #include "globals.h"
 #include "Graphics/inputchannel.h"
-#include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "link/devicecommand.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/routetable.h"
 #include "link/statusframe.h"
-#include "link/windowrotation.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
@@ -36,7 +35,6 @@ constexpr int kReadWaitMs = 5000;
 constexpr int kLastQueryStep = 5;
 constexpr int kDeviceWidth = 3840;    // the box's own output space
 constexpr int kDeviceHeight = 2160;
-constexpr int kResolutionCodes = 39;
 
 // Posts the code for the status timer and shows its line at once.
 void setLinkStatus(MainWindow *window, int code)
@@ -59,15 +57,15 @@ ResolutionRatioScene *currentScene(MainWindow *window)
     return view ? view->mScenes.value(window->mCurrentSceneIndex) : nullptr;
 }
 
+// Step 0 asks for the global state, 1..4 for window 1..4, the last closes the read.
 QString queryText(int step)
 {
-    const auto hex = [](int value, int width) { return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')); };
     if (step == 0)
-        return hex(8, 2) + hex(5, 2) + hex(0, 4);
+        return QLatin1String(DeviceCommand::QueryGlobal);
     if (step >= 1 && step <= 4)
-        return hex(8, 2) + hex(step, 2) + hex(1, 4);
+        return DeviceCommand::windowQuery(step);
     if (step == kLastQueryStep)
-        return hex(255, 2) + hex(255, 2) + hex(65535, 4);
+        return QLatin1String(DeviceCommand::QueryEnd);
     return QString();
 }
 
@@ -349,23 +347,16 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
         openAction->setVisible(!w.open);
 
     if (w.rotation >= 0)
-        setWindowRotation(ch, w.rotation);
+        ch->setRotationDegrees(w.rotation);
 
     if (w.source >= 0 && w.source < 4) {
-        InputSourceButton *button = mInputSourceButtons.value(w.source);
-        int width = kDeviceWidth;
-        int height = kDeviceHeight;
-        if (w.resolutionCode < kResolutionCodes && w.resolutionCode < mInputResolutions.size()) {
-            width = mInputResolutions.at(w.resolutionCode).width();
-            height = mInputResolutions.at(w.resolutionCode).height();
+        const InputResolution input = applyInputResolution(w.source, w.resolutionCode, StateRoad::Tcp);
+        const int width = input.size.width();
+        const int height = input.size.height();
+        if (input.kind == InputResolutionClass::Listed)
             emit readInfo(linkTr("窗口%1，输入源%2分辨率(%3,%4)").arg(c).arg(w.source).arg(width).arg(height));
-        } else {
+        else
             emit readInfo(linkTr("窗口%1，输入源%2-无信号，使用默认分辨率(%3x%4)").arg(c).arg(w.source).arg(width).arg(height));
-        }
-        if (button) {
-            button->mSourceWidth = width;
-            button->mSourceHeight = height;
-        }
         ch->mCropHEnd = w.cropHEnd != 0 ? w.cropHEnd : width;
         ch->mCropVEnd = w.cropVEnd != 0 ? w.cropVEnd : height;
         emit readInfo(linkTr("MainWindow::send： %1").arg(w.resolutionCode));
