@@ -642,9 +642,7 @@ void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int
             edges[k].edit->setText(QString::number(values[k]));
             *edges[k].field = values[k];
         }
-        const QString text = cropCommand(selectedIndex(), hS, vS, hE, vE);
-        if (!text.isEmpty())
-            sendCommand(text);
+        sendCommand(cropCommand(selectedIndex(), hS, vS, hE, vE));
     }
 }
 
