@@ -112,6 +112,8 @@ public:
     void parsingLowerComputerStatusByTcp(const QByteArray &hexText);
     void applyGlobalStatus(const GlobalStatus &status);
     void applyWindowStatus(const WindowStatus &status);
+    // The picture values and flags that both reads of a window apply alike.
+    static void applyReadPicture(InputChannel *window, const WindowStatus &status);
     void connectDevice(bool dhcp);
     // The UDP read of the whole device state shared by connect and refresh.
     bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);

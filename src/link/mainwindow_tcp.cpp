@@ -82,29 +82,13 @@ void applyGlobalFlags(InputChannel *first, const GlobalStatus &g)
     first->mVideoGen = g.flag;
 }
 
-void applyPictureValues(InputChannel *ch, const WindowStatus &w)
+// The values the TCP road reads beyond those both roads read.
+void applyFrameOnlyValues(InputChannel *ch, const WindowStatus &w)
 {
     ch->mCropHStart = w.cropHStart;
     ch->mCropVStart = w.cropVStart;
     ch->mCropHEnd = w.cropHEnd;
     ch->mCropVEnd = w.cropVEnd;
-    ch->mContrast = w.contrast;
-    ch->mLuminance = w.luminance;
-    ch->mHSharpness = w.hSharpness;
-    ch->mVSharpness = w.vSharpness;
-    ch->mSaturation = w.saturation;
-    ch->mHue = w.hue;
-    ch->mColorTemperature = w.colorTemperature;
-    ch->mDeGamma = w.deGamma;
-    ch->mPanelGamma = w.panelGamma;
-    ch->mHMirror = w.hMirror;
-    ch->mVMirror = w.vMirror;
-    ch->mHFiltration = w.hFiltration;
-    ch->mVFiltration = w.vFiltration;
-    ch->mShadow = w.shadow;
-    ch->mBlock = w.block;
-    ch->mNoise = w.noise;
-    ch->mHair = w.hair;
     ch->mDeinterlace = w.deinterlace;
     ch->mPullDown22 = w.pullDown22;
     ch->mPullDown22Timer = w.pullDown22Timer;
@@ -125,8 +109,6 @@ void applyPictureValues(InputChannel *ch, const WindowStatus &w)
     ch->mSolidGreen = w.green;
     ch->mSolidBlue = w.blue;
     ch->mSolidColor = w.solidColor;
-    ch->mFreeze = w.freeze;
-    ch->mAudio = w.audio;
     // A source outside 0..4 names nothing the box could be told back.
     if (w.source >= 0)
         ch->mInputSourceIndex = w.source;
@@ -311,6 +293,29 @@ void MainWindow::applyGlobalStatus(const GlobalStatus &g)
     }
 }
 
+void MainWindow::applyReadPicture(InputChannel *window, const WindowStatus &s)
+{
+    window->mContrast = s.contrast;
+    window->mLuminance = s.luminance;
+    window->mHSharpness = s.hSharpness;
+    window->mVSharpness = s.vSharpness;
+    window->mSaturation = s.saturation;
+    window->mHue = s.hue;
+    window->mColorTemperature = s.colorTemperature;
+    window->mDeGamma = s.deGamma;
+    window->mPanelGamma = s.panelGamma;
+    window->mHMirror = s.hMirror;
+    window->mVMirror = s.vMirror;
+    window->mHFiltration = s.hFiltration;
+    window->mVFiltration = s.vFiltration;
+    window->mShadow = s.shadow;
+    window->mBlock = s.block;
+    window->mNoise = s.noise;
+    window->mHair = s.hair;
+    window->mFreeze = s.freeze;
+    window->mAudio = s.audio;
+}
+
 void MainWindow::applyWindowStatus(const WindowStatus &w)
 {
     const int c = w.channel;
@@ -336,7 +341,8 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
         ch->setPos(w.x / rx, w.y / ry);
     }
 
-    applyPictureValues(ch, w);
+    applyReadPicture(ch, w);
+    applyFrameOnlyValues(ch, w);
 
     QAction *openAction = ui->graphicsView ? ui->graphicsView->mOpenWindowActions.value(c - 1) : nullptr;
     if (w.open)

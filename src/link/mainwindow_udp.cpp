@@ -321,10 +321,10 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     if (openAction)
         openAction->setVisible(!s.open);
 
+    applyReadPicture(window, s);
     window->mRed = window->mSolidRed = s.red;
     window->mGreen = window->mSolidGreen = s.green;
     window->mBlue = window->mSolidBlue = s.blue;
-    window->mLuminance = s.luminance;
     // This road keeps the source the box names, a solid colour or not.
     if (s.reportedSource >= 0)
         window->mInputSourceIndex = s.reportedSource;
@@ -334,24 +334,6 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
         window->mGreen = window->mSolidGreen = 155;
         window->mBlue = window->mSolidBlue = 177;
     }
-    window->mContrast = s.contrast;
-    window->mSaturation = s.saturation;
-    window->mColorTemperature = s.colorTemperature;
-    window->mHue = s.hue;
-    window->mHSharpness = s.hSharpness;
-    window->mVSharpness = s.vSharpness;
-    window->mAudio = s.audio;
-    window->mFreeze = s.freeze;
-    window->mHMirror = s.hMirror;
-    window->mVMirror = s.vMirror;
-    window->mHFiltration = s.hFiltration;
-    window->mVFiltration = s.vFiltration;
-    window->mShadow = s.shadow;
-    window->mBlock = s.block;
-    window->mNoise = s.noise;
-    window->mHair = s.hair;
-    window->mDeGamma = s.deGamma;
-    window->mPanelGamma = s.panelGamma;
 
     // Input resolution, kept on the input-source button of the same index.
     emit readInfo(QStringLiteral("输入分辨率代号：") + QString::number(s.resolutionCode));
