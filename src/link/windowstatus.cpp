@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int NoSource = 4;          // inputs 0..3, 4 none
-constexpr int MaxColour = 255;
 constexpr int ResolutionCodes = 39;  // codes the box may name
 constexpr int LowResolutionEntry = 6;   // 720P stands in for inputs that are too small
 const QSize NoSignalSize(3840, 2160);
@@ -26,7 +24,7 @@ WindowStatus decodeWindowState(const QVector<int> &values, StateRoad road)
     namespace I = StatusIndex;
     const auto v = [&values](int index) { return values.value(index); };
     const auto flag = [&v](int index) { return v(index) != 0; };
-    const auto colour = [&v](int index) { return qBound(0, v(index), MaxColour); };
+    const auto colour = [&v](int index) { return qBound(0, v(index), WindowValue::MaxColour); };
 
     WindowStatus s;
     s.channel = v(I::Channel);
@@ -73,8 +71,8 @@ WindowStatus decodeWindowState(const QVector<int> &values, StateRoad road)
     s.open = road == StateRoad::Tcp ? v(I::Open) == 1 : flag(I::Open);
     s.freeze = flag(I::Freeze);
     const int source = v(I::Source);
-    s.reportedSource = source >= 0 && source <= NoSource ? source : -1;
-    s.source = s.solidColor ? NoSource : s.reportedSource;
+    s.reportedSource = source >= 0 && source <= WindowValue::MaxSource ? source : -1;
+    s.source = s.solidColor ? WindowValue::MaxSource : s.reportedSource;
     s.audio = flag(I::Audio);
     s.rotation = rotationFromCode(v(I::RotationCode), v(I::HMirror) == 1 && v(I::VMirror) == 1, road);
     s.resolutionCode = v(I::ResolutionCode);

@@ -33,6 +33,12 @@ constexpr int RotationCode = 0x31, ResolutionCode = 0x32;
 constexpr int Count = 0x33;
 } // namespace StatusIndex
 
+// Ranges the decoder holds values to.
+namespace WindowValue {
+constexpr int MaxSource = 4;        // inputs 0..3, 4 none
+constexpr int MaxColour = 255;
+} // namespace WindowValue
+
 struct WindowStatus
 {
     int channel = 0;          // 1..4
