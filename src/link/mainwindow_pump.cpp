@@ -25,8 +25,10 @@ void MainWindow::initTimers()
 
 void MainWindow::setSendInterval(int ms)
 {
-    mSendTimer->stop();
-    mSendTimer->start(ms);
+    if (mSendTimer) {
+        mSendTimer->stop();
+        mSendTimer->start(ms);
+    }
     if (ui->graphicsView)
         ui->graphicsView->setTickInterval(ms);
 }
