@@ -118,7 +118,7 @@ private slots:
         QVERIFY(box.bind(mBox, dhcp ? 68 : 23));
         QVERIFY(w->bindUdpSocket(mPc));
         w->mDeviceIp = mBox.toString();
-        w->mUdpSession = true;
+        NetworkPortManager::getInstance()->setUdpSession(true);
         NetworkPortManager::getInstance()->mDhcpMode = dhcp;
         g_networkConnected = true;
         g_serialConnected = serialToo;
@@ -135,7 +135,7 @@ private slots:
         QVERIFY(box.bind(mBox, 23));
         QVERIFY(w->bindUdpSocket(mPc));
         w->mDeviceIp = mBox.toString();
-        w->mUdpSession = true;
+        NetworkPortManager::getInstance()->setUdpSession(true);
         g_networkConnected = true;
         w->mSendPackets->clear();
         w->mSendTexts->clear();
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(server.waitForNewConnection(5000));
         QTcpSocket *box = server.nextPendingConnection();
         g_networkConnected = true;
-        w->mUdpSession = false;
+        NetworkPortManager::getInstance()->setUdpSession(false);
         // A device found by a search does not turn the TCP road into UDP.
         w->mDeviceIp = mBox.toString();
 

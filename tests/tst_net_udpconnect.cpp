@@ -47,14 +47,14 @@ class TstNetUdpConnect : public QObject
     // ended it, and then it is made again.
     bool ensureUdpLink()
     {
-        if (g_networkConnected && mStage.window->mUdpSession)
+        if (g_networkConnected && NetworkPortManager::getInstance()->udpSession())
             return true;
         if (!mStage.driver->quickSearch())
             return false;
         mStage.driver->selectRow(0);
         mStage.driver->click("ptn_connectDevice");
         mStage.answerer->clear();
-        return g_networkConnected && mStage.window->mUdpSession;
+        return g_networkConnected && NetworkPortManager::getInstance()->udpSession();
     }
 
     // A wall of one row of seven screens with a different state per window.
@@ -140,8 +140,7 @@ private slots:
         NetworkPortManager *holder = NetworkPortManager::getInstance();
         QVERIFY(g_networkConnected);
         QVERIFY(g_offlineMode);
-        QVERIFY(mStage.window->mUdpSession);
-        QVERIFY(holder->mUdpSession);
+        QVERIFY(holder->udpSession());
         QVERIFY(!holder->mDhcpMode);
         QCOMPARE(mStage.window->mDeviceIp, QString("10.77.0.2"));
         QCOMPARE(holder->mDeviceIp, QString("10.77.0.2"));
@@ -279,7 +278,7 @@ private slots:
         QCOMPARE(mStage.busyTexts().last(), QString("刷新成功！"));
         QVERIFY(!mStage.busyTexts().contains("连接成功！"));
         QVERIFY(g_networkConnected);
-        QVERIFY(mStage.window->mUdpSession);
+        QVERIFY(NetworkPortManager::getInstance()->udpSession());
         const double f = 120.0 / 119.0;
         const double k = 2 / 7.0f;
         QCOMPARE(window(1)->pos(), QPointF(10 / k * f, 20 * f));
@@ -293,8 +292,8 @@ private slots:
     {
         QVERIFY(ensureUdpLink());
         // The link stays what it was, even when a check below fails.
-        const auto restore = qScopeGuard([this] { mStage.window->mUdpSession = true; });
-        mStage.window->mUdpSession = false;
+        const auto restore = qScopeGuard([] { NetworkPortManager::getInstance()->setUdpSession(true); });
+        NetworkPortManager::getInstance()->setUdpSession(false);
         mStage.box->clear();
         mStage.answerer->clear();
         clickMain("ptn_refresh");
@@ -314,8 +313,7 @@ private slots:
         QCOMPARE(queries(), kQueries.mid(0, 4));
         QCOMPARE(mStage.busyTexts().last(), QString("刷新失败！"));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
-        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 1);
 

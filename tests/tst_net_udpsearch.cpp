@@ -341,7 +341,7 @@ private slots:
             QCOMPARE(p.port, quint16(68));
         QVERIFY(NetworkPortManager::getInstance()->mDhcpMode);
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(g_pendingStatusCode, 1);
         QVERIFY(mStage.busyTexts().contains("连接失败！"));
     }

@@ -94,8 +94,7 @@ private slots:
         QCOMPARE(mStage.messageTexts(), QStringList({"连接已断开"}));
         QCOMPARE(mStage.answerer->titles(), QStringList({"提示"}));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
-        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(g_pendingStatusCode, 1);
         QCOMPARE(g_windowInputSupported[2], 1);
         QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
@@ -119,7 +118,7 @@ private slots:
         QVERIFY(!mStage.busyTexts().contains("通道1校正成功!"));
         QVERIFY(mStage.messageTexts().isEmpty());
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QVERIFY(g_offlineMode);
         QVERIFY(mStage.window->mDeviceIp.isEmpty());
         QCOMPARE(mStage.window->ReplyState, 0);

@@ -1,6 +1,7 @@
 #include "linktestsupport.h"
 
 #include "globals.h"
+#include "link/networkportmanager.h"
 #include "link/serialportmanager.h"
 #include "mainwindow.h"
 
@@ -14,6 +15,7 @@ void resetLinkFlags()
     g_serialPortOpen = 0;
     g_pendingStatusCode = 0;
     g_statusMessagePending = false;
+    NetworkPortManager::getInstance()->setUdpSession(false);
 }
 
 void offerSerialPorts(const QStringList &paths)
