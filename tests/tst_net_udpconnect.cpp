@@ -11,6 +11,7 @@
 #include "dialoganswerer.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -35,13 +36,13 @@ class TstNetUdpConnect : public QObject
                                   "08010001dc", "08010001dc", "08010001dc", "0802000161", "0802000161", "0802000161",
                                   "080300010a", "080300010a", "080300010a", "080400011c", "080400011c", "080400011c"};
 
-    UserView *view() const { return mStage.driver->mainWidget<UserView>("graphicsView"); }
+    UserView *view() const { return formChild<UserView>(mStage.window, "graphicsView"); }
     InputChannel *window(int i) const { return view()->mScenes.at(0)->mChannels.at(i); }
     // The state queries among the datagrams the box got (queued commands
     // keep going out while a refresh reads).
     QStringList queries() const { return mStage.box->unicastHex().filter(QRegularExpression("^080[1-5]")); }
-    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
-    void clickMain(const char *name) { QTest::mouseClick(mStage.driver->mainWidget<QPushButton>(name), Qt::LeftButton); }
+    QComboBox *combo(const char *name) const { return formChild<QComboBox>(mStage.window, name); }
+    void clickMain(const char *name) { QTest::mouseClick(formChild<QPushButton>(mStage.window, name), Qt::LeftButton); }
 
     // The tests after the first work on its link; a failed test may have
     // ended it, and then it is made again.
@@ -149,7 +150,7 @@ private slots:
         QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 2);
         QCOMPARE(mStage.window->mSendTimer->interval(), 55);
-        QVERIFY(!mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QVERIFY(!formChild<QPushButton>(mStage.window, "ptn_offLine")->isEnabled());
 
         // The traffic log.
         QCOMPARE(mLog.first(), QString("MainWindow::connect\uFF1Aversion —— 2.4.10 | versionType —— 5"));
@@ -219,7 +220,7 @@ private slots:
         QCOMPARE(QSize(buttons.at(3)->mSourceWidth, buttons.at(3)->mSourceHeight), table.at(6));
         QCOMPARE(QList<int>({g_windowInputSupported[0], g_windowInputSupported[1], g_windowInputSupported[2],
                              g_windowInputSupported[3]}), QList<int>({1, 0, 0, 1}));
-        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(formChild<QLabel>(mStage.window, "label_sliceImage")->isHidden());
         QVERIFY(mLog.contains(QString("窗口1，输入源1-低分辨率不支持，使用720P分辨率(%1x%2)")
                               .arg(table.at(6).width()).arg(table.at(6).height())));
         QVERIFY(mLog.contains("窗口2，输入源4-无信号或输入分辨率不识别，使用默认分辨率(3840x2160)"));
@@ -231,7 +232,7 @@ private slots:
         // The panel shows the selected window as the read left it.
         const int selected = combo("currentChannelCBox")->currentIndex();
         QVERIFY(window(selected)->mCropHEnd != 3840);
-        QCOMPARE(mStage.driver->mainWidget<QLineEdit>("ldt_HorizontalEndLocation")->text(),
+        QCOMPARE(formChild<QLineEdit>(mStage.window, "ldt_HorizontalEndLocation")->text(),
                  QString::number(window(selected)->mCropHEnd));
 
         for (int i = 0; i < 4; ++i)

@@ -8,6 +8,7 @@
 #include "dialoganswerer.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -29,7 +30,7 @@ class TstNetUdpHostile : public QObject
 
     InputChannel *window(int i) const
     {
-        return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+        return formChild<UserView>(mStage.window, "graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
 
 private slots:

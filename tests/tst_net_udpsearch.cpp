@@ -8,6 +8,7 @@
 #include "dialoganswerer.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -76,7 +77,7 @@ private slots:
     void listsTheLocalAddresses()
     {
         mStage.driver->dialog()->hide();
-        QTest::mouseClick(mStage.driver->mainWidget<QPushButton>("NetConnectBtn"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(mStage.window, "NetConnectBtn"), Qt::LeftButton);
         QVERIFY(mStage.driver->dialog()->isVisible());
         const QStringList addresses = mStage.driver->dialog()->localIPv4Addresses();
         QVERIFY(addresses.contains("10.77.0.1"));

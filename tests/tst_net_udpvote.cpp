@@ -10,6 +10,7 @@
 #include "dialoganswerer.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -31,9 +32,9 @@ class TstNetUdpVote : public QObject
 
     InputChannel *window(int i) const
     {
-        return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+        return formChild<UserView>(mStage.window, "graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
-    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
+    QComboBox *combo(const char *name) const { return formChild<QComboBox>(mStage.window, name); }
     void connectToBox() { mStage.connectToFirstRow(); }
     void resetBox()
     {
@@ -88,7 +89,7 @@ private slots:
             connectToBox();
         QVERIFY(g_networkConnected);
         g_windowInputSupported[2] = 0;
-        mStage.driver->mainWidget<QLabel>("label_sliceImage")->show();
+        formChild<QLabel>(mStage.window, "label_sliceImage")->show();
         mStage.answerer->clear();
         mStage.driver->click("ptn_disconnectDevice");
         QCOMPARE(mStage.messageTexts(), QStringList({"连接已断开"}));
@@ -97,8 +98,8 @@ private slots:
         QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(g_pendingStatusCode, 1);
         QCOMPARE(g_windowInputSupported[2], 1);
-        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
-        QVERIFY(mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QVERIFY(formChild<QLabel>(mStage.window, "label_sliceImage")->isHidden());
+        QVERIFY(formChild<QPushButton>(mStage.window, "ptn_offLine")->isEnabled());
         QCOMPARE(mStage.window->mSendTimer->interval(), 100);
 
         // Nothing reaches the box any more.

@@ -20,6 +20,7 @@
 #include "maincontent/about.h"
 #include "maincontent/waitingwidget.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "networkdialog.h"
 #include "screen/languagefile.h"
 #include "screen/mainobject.h"
@@ -66,8 +67,7 @@ class TstShellLanguage : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir mDir;
-    QString mStartDir;
+    std::unique_ptr<WindowFixture> mFixture;
     MainWindow *w = nullptr;
 
     // The constructor's input table comes from the panel code; the form's
@@ -103,32 +103,18 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        mStartDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(mDir.path()));
         SplashScreen::instance()->mDuration = 50;   // a short fade keeps the suite fast
-    }
-
-    void cleanupTestCase()
-    {
-        QDir::setCurrent(mStartDir);
     }
 
     void init()
     {
-        QFile::remove(LanguageFile::path());
-        g_languageIndex = 0;
-        g_networkConnected = false;
-        g_serialConnected = false;
-        g_offlineMode = false;
-        g_pendingStatusCode = 0;
-        g_statusMessagePending = false;
-        w = new MainWindow;
+        mFixture.reset(new WindowFixture);
+        w = mFixture->mw;
     }
 
     void cleanup()
     {
-        delete w;
+        mFixture.reset();
         w = nullptr;
         LanguageFile::installTranslation(0);
     }

@@ -57,8 +57,3 @@ bool NetDialogDriver::quickSearch() const
     QTest::qWait(300);
     return true;
 }
-
-QWidget *NetDialogDriver::mainChild(const char *name) const
-{
-    return mWindow->findChild<QWidget *>(QLatin1String(name));
-}

@@ -6,19 +6,18 @@
 #include "netdialogdriver.h"
 #include "networkdialog.h"
 #include "networkhelp.h"
+#include "windowfixture.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QtTest>
 
 bool UdpStage::start()
 {
-    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
-        return false;
     box = new FakeBoxUdp(&state);
     if (!box->start())
         return false;
-    window = new MainWindow;
+    fixture = new WindowFixture;
+    window = fixture->mw;
     window->show();
     driver = new NetDialogDriver(window);
     answerer = new DialogAnswerer(DialogAnswerer::Accept);
@@ -30,7 +29,7 @@ void UdpStage::stop()
 {
     delete answerer;
     delete driver;
-    delete window;
+    delete fixture;
     delete box;
 }
 
