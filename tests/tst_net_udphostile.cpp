@@ -6,6 +6,7 @@
 #include <QUdpSocket>
 
 #include "dialoganswerer.h"
+#include "link/udpreply.h"
 #include "fakebox.h"
 #include "udpstage.h"
 #include "windowfixture.h"
@@ -76,9 +77,9 @@ private slots:
             mStage.box->clear();
             QVERIFY(mStage.driver->quickSearch());
         } else {
-            mStage.driver->setCell(0, 4, version);
+            mStage.driver->setCell(0, DeviceColumn::Version, version);
         }
-        QCOMPARE(mStage.driver->cell(0, 4), version);
+        QCOMPARE(mStage.driver->cell(0, DeviceColumn::Version), version);
 
         mStage.connectToFirstRow();
         QCOMPARE(mStage.messageTexts(), QStringList({"未识别的下位机版本，连接错误！"}));

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "dialoganswerer.h"
+#include "link/udpreply.h"
 #include "fakebox.h"
 #include "udpstage.h"
 #include "windowfixture.h"
@@ -161,15 +162,15 @@ private slots:
         mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
         combo("rowCbx")->setCurrentIndex(0);
-        mStage.driver->table()->item(0, 4)->setText(version);
+        mStage.driver->table()->item(0, DeviceColumn::Version)->setText(version);
         // 1 and 2 send from the chosen local address, later ones from the one
         // the box answered on: here the box's own, which it never hears.
         auto *local = mStage.driver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
         local->setCurrentText("10.77.0.1");
         QCOMPARE(local->currentText(), QString("10.77.0.1"));
-        mStage.driver->table()->item(0, 6)->setText("10.77.0.2");
+        mStage.driver->table()->item(0, DeviceColumn::Callback)->setText("10.77.0.2");
         connectToBox();
-        mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
+        mStage.driver->table()->item(0, DeviceColumn::Callback)->setText("10.77.0.1");
 
         QCOMPARE(versionType, type);
         if (type <= 2) {
@@ -196,7 +197,7 @@ private slots:
         mStage.state.global[8] = 1;
         mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
-        mStage.driver->table()->item(0, 4)->setText("2.4.6");
+        mStage.driver->table()->item(0, DeviceColumn::Version)->setText("2.4.6");
         connectToBox();
         QCOMPARE(versionType, 3);
         QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);

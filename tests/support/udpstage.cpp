@@ -1,4 +1,5 @@
 #include "udpstage.h"
+#include "link/udpreply.h"
 
 #include "dialoganswerer.h"
 #include "globals.h"
@@ -61,8 +62,8 @@ void UdpStage::resetForRead()
     reset();
     endResultBoxesEarly();
     resetState();
-    driver->setCell(0, 4, state.version);
-    driver->setCell(0, 6, QStringLiteral("10.77.0.1"));
+    driver->setCell(0, DeviceColumn::Version, state.version);
+    driver->setCell(0, DeviceColumn::Callback, QStringLiteral("10.77.0.1"));
 }
 
 void UdpStage::connectToFirstRow()
