@@ -100,6 +100,10 @@ public:
     bool checkConnected();
     void enableControls();
     void disableControls();
+    // The offline button and the editing controls as a link comes up or goes.
+    void showLinkControls(bool linked);
+    // Once the network link is closed every input counts as usable again.
+    void clearUnsupportedInputs();
     void setEditingControlsEnabled(bool enabled);
     void setCurrentWindowsMovable(bool movable); // the four windows of the shown canvas
     void onConnectTimeout();
@@ -121,7 +125,6 @@ public:
     void applyWindowReply(int window, const QMap<int, QString> &reply);
     // Looks the code up for the road and keeps the size on that input-source button.
     InputResolution applyInputResolution(int button, int code, StateRoad road);
-    void fillDeviceTableRow(const QByteArray &datagram);
     void fileStatusRecords(const QByteArray &datagram);
 
     // ---- panels, modes and presets (preset/) ----
@@ -258,10 +261,8 @@ public:
     CommunicationDialog *mCommunicationDialog = nullptr;
     int mStoredRowIndex = 0;
     int mStoredColumnIndex = 0;
-    int mDeviceTableRow = 1;
     QString mDeviceIp;
     bool mDiscoveryMode = false;
-    bool mUdpSession = false;
     QMap<int, QString> mReplyMapA;
     QMap<int, QString> mReplyMapB;
     QMap<int, QString> mReplyMapC;
