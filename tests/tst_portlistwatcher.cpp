@@ -107,13 +107,6 @@ private slots:
         resetLinkFlags();
     }
 
-    void newListerIsReadAtOnce()
-    {
-        offerSerialPorts({"/dev/ttyTEST1", "/dev/ttyTEST2"});
-        QCOMPARE(namesOf(watcher()->latest()), QStringList({"/dev/ttyTEST1", "/dev/ttyTEST2"}));
-        QCOMPARE(watcher()->latest().first().text(), QStringLiteral("/dev/ttyTEST1 test pty"));
-    }
-
     void changeIsReadAwayFromTheWindow()
     {
         installChangingPorts({"/dev/ttyTEST1"});
@@ -151,20 +144,6 @@ private slots:
         mPorts->hold(false);
         QTRY_COMPARE_WITH_TIMEOUT(namesOf(watcher()->latest()), QStringList({"/dev/ttyTEST2"}), 5000);
         QCOMPARE(changed.count(), 1);
-    }
-
-    void sameListAgainIsNoChange()
-    {
-        installChangingPorts({"/dev/ttyTEST1"});
-        QSignalSpy changed(watcher(), &PortListWatcher::portsChanged);
-        watcher()->refreshNow();
-        mPorts->set({"/dev/ttyTEST2"});
-        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 5000);
-        mPorts->set({"/dev/ttyTEST2"});
-        watcher()->refreshNow();
-        mPorts->set({"/dev/ttyTEST3"});
-        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 2, 5000);
-        QCOMPARE(namesOf(changed.at(1).first().value<QList<SerialPortEntry>>()), QStringList({"/dev/ttyTEST3"}));
     }
 
     // A port that vanishes or appears while the serial link is up: the two
