@@ -6,55 +6,39 @@
 
 #include "maincontent/controlwidget/bannacontrol/bannacontrol.h"
 
-namespace {
-
-const char *const kOrdinals[] = {"First", "Second", "Third", "Fourth", "Fifth"};
-
-// Picture k starts in frame k (the third is the large middle one); each
-// advance moves every picture one frame left, round to the rightmost.
-QVector<QRect> framesAfter(int advances)
-{
-    const QVector<QRect> frames = {{20, 100, 320, 200}, {70, 70, 400, 250}, {150, 50, 480, 300},
-                                   {330, 70, 400, 250}, {470, 100, 320, 200}};
-    QVector<QRect> result;
-    for (int k = 0; k < 5; ++k)
-        result << frames[((k - advances) % 5 + 5) % 5];
-    return result;
-}
-
-QPushButton *arrow(BannaControl &c, bool right)
-{
-    return c.findChild<QPushButton *>(right ? "pushButtonRight" : "pushButtonLeft");
-}
-QTimer *stopTimer(BannaControl &c)
-{
-    QTimer *timer = c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
-    timer->stop();
-    return timer;
-}
-
-QVector<QRect> frames(BannaControl &c)
-{
-    QVector<QRect> result;
-    for (const char *ordinal : kOrdinals)
-        result << c.findChild<QLabel *>(QLatin1String("label") + ordinal)->geometry();
-    return result;
-}
-
-QVector<int> checkedDots(BannaControl &c)
-{
-    QVector<int> result;
-    for (int k = 0; k < 5; ++k)
-        if (c.findChild<QPushButton *>(QLatin1String("pushButton") + kOrdinals[k])->isChecked())
-            result << k;
-    return result;
-}
-
-} // namespace
-
 class TstCarousel : public QObject
 {
     Q_OBJECT
+
+    // Picture k starts in frame k (the third is the large middle one); each
+    // advance moves every picture one frame left, round to the rightmost.
+    static QVector<QRect> framesAfter(int advances)
+    {
+        const QVector<QRect> frames = {{20, 100, 320, 200}, {70, 70, 400, 250}, {150, 50, 480, 300},
+                                       {330, 70, 400, 250}, {470, 100, 320, 200}};
+        QVector<QRect> result;
+        for (int k = 0; k < 5; ++k)
+            result << frames[((k - advances) % 5 + 5) % 5];
+        return result;
+    }
+    static QVector<QRect> shown(BannaControl &c)
+    {
+        QVector<QRect> result;
+        for (const char *ordinal : {"First", "Second", "Third", "Fourth", "Fifth"})
+            result << c.findChild<QLabel *>(QLatin1String("label") + ordinal)->geometry();
+        return result;
+    }
+    static QString dots(BannaControl &c) // o lit, . dark
+    {
+        QString result;
+        for (const char *ordinal : {"First", "Second", "Third", "Fourth", "Fifth"})
+            result += c.findChild<QPushButton *>(QLatin1String("pushButton") + ordinal)->isChecked() ? 'o' : '.';
+        return result;
+    }
+    static void click(BannaControl &c, bool right)
+    {
+        QTest::mouseClick(c.findChild<QPushButton *>(right ? "pushButtonRight" : "pushButtonLeft"), Qt::LeftButton);
+    }
 
 private slots:
     void eachStepMovesEveryPictureOneFrame_data()
@@ -69,42 +53,35 @@ private slots:
     {
         QFETCH(QString, steps);
         BannaControl c;
-        QTimer *timer = stopTimer(c);
-        QCOMPARE(frames(c), framesAfter(0));
-        QCOMPARE(checkedDots(c), QVector<int>{2});
+        QTimer *timer = c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+        timer->stop();
+        QCOMPARE(shown(c), framesAfter(0));
+        QCOMPARE(dots(c), QString("..o.."));
         int advances = 0;
         for (const QChar step : steps) {
             if (step == 'T')
                 QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
             else
-                QTest::mouseClick(arrow(c, step == 'R'), Qt::LeftButton);
+                click(c, step == 'R');
             advances += step == 'L' ? -1 : 1;
-            QCOMPARE(checkedDots(c), QVector<int>{((2 + advances) % 5 + 5) % 5}); // at once
-            QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(advances), 2000);
+            const int middle = ((2 + advances) % 5 + 5) % 5;
+            QCOMPARE(dots(c), QString(5, '.').replace(middle, 1, 'o')); // at once
+            QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(advances), 2000);
         }
     }
 
     void aStepDuringTheSlideIsDropped()
     {
         BannaControl c;
-        stopTimer(c);
-        QTest::mouseClick(arrow(c, true), Qt::LeftButton);
-        QTest::mouseClick(arrow(c, true), Qt::LeftButton);
-        QTest::mouseClick(arrow(c, false), Qt::LeftButton);
+        c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly)->stop();
+        click(c, true);
+        click(c, true);
+        click(c, false);
         c.slot_changeImageTimer();
-        QCOMPARE(checkedDots(c), QVector<int>{3});
-        QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(1), 2000);
-        QTest::mouseClick(arrow(c, true), Qt::LeftButton); // the slide is over
-        QTRY_COMPARE_WITH_TIMEOUT(frames(c), framesAfter(2), 2000);
-    }
-
-    void aDotClickOnlyLightsThatDot()
-    {
-        BannaControl c;
-        stopTimer(c);
-        QTest::mouseClick(c.findChild<QPushButton *>("pushButtonFifth"), Qt::LeftButton);
-        QCOMPARE(checkedDots(c), QVector<int>{4});
-        QCOMPARE(frames(c), framesAfter(0));
+        QCOMPARE(dots(c), QString("...o."));
+        QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(1), 2000);
+        click(c, true); // the slide is over
+        QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(2), 2000);
     }
 };
 

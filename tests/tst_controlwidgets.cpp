@@ -37,29 +37,6 @@ private slots:
         QVERIFY(!widget->grab().toImage().isNull());
     }
 
-    // A 400 x 300 gauge has its base at y 270 and its top at y 30.
-    void theGaugeFillsToItsValue_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<bool>("baseFilled");
-        QTest::addColumn<bool>("topFilled");
-        QTest::newRow("empty") << 0.0f << false << false;
-        QTest::newRow("half") << 50.0f << true << false;
-        QTest::newRow("full") << 100.0f << true << true;
-    }
-    void theGaugeFillsToItsValue()
-    {
-        QFETCH(float, value);
-        QFETCH(bool, baseFilled);
-        QFETCH(bool, topFilled);
-        CylinderControl gauge;
-        gauge.resize(400, 300);
-        gauge.setValue(value);
-        const QImage image = gauge.grab().toImage();
-        QCOMPARE(image.pixelColor(150, 266) != QColor(Qt::white), baseFilled);
-        QCOMPARE(image.pixelColor(150, 34) != QColor(Qt::white), topFilled);
-    }
-
     void theMatrixViewPaintsBeforeItsColoursAreSet()
     {
         MatrixGraphicsView view;

@@ -17,7 +17,7 @@ class TstSplicePage : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ControlPagePort> mPort;
+    ControlPagePort mPort;
     std::unique_ptr<CylinderWidget> mPage;
 
     void clickMode(const QString &name) { QTest::mouseClick(mPage->findChild<QPushButton *>(name), Qt::LeftButton); }
@@ -34,12 +34,7 @@ class TstSplicePage : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        mPort.reset(new ControlPagePort);
-        QVERIFY(mPort->open());
-    }
-    void cleanupTestCase() { mPort.reset(); }
+    void initTestCase() { QVERIFY(mPort.open()); }
     void init()
     {
         mPage.reset(new CylinderWidget);
@@ -50,8 +45,8 @@ private slots:
     {
         mPage.reset();
         g_networkConnected = false;
-        QVERIFY(mPort->port()->isOpen() || mPort->open());
-        mPort->commandsSent();
+        QVERIFY(mPort.port()->isOpen() || mPort.open());
+        mPort.commandsSent();
     }
 
     void spliceModePlacesScreensAndSends_data()
@@ -73,13 +68,13 @@ private slots:
         QFETCH(Cells, cells);
         QFETCH(QString, command);
         clickMode("H4"); // every screen placed before
-        mPort->commandsSent();
+        mPort.commandsSent();
         clickMode(button);
         for (int screen = 1; screen <= 4; ++screen) {
             QCOMPARE(cellOf(screen), screen <= cells.size() ? cells[screen - 1] : QPoint(-2, -2));
             QTRY_COMPARE(mPage->mScreens[screen - 1]->isVisible(), screen <= cells.size());
         }
-        QCOMPARE(mPort->commandsSent(), QStringList({command}));
+        QCOMPARE(mPort.commandsSent(), QStringList({command}));
     }
 
     void screensOffThePageAreFreedWithIt()
@@ -113,7 +108,7 @@ private slots:
         clickScreen(screen);
         clickMode("V4"); // the rotation outlives a change of mode
         clickScreen(screen);
-        QCOMPARE(mPort->commandsSent(), QStringList({"660103016b", on, off, on, "660104016c", off}));
+        QCOMPARE(mPort.commandsSent(), QStringList({"660103016b", on, off, on, "660104016c", off}));
     }
 
     // The page writes to the serial port whatever link is up; a closed port
@@ -121,12 +116,12 @@ private slots:
     void aClosedPortSkipsTheCommand()
     {
         g_networkConnected = true;
-        mPort->port()->close();
+        mPort.port()->close();
         clickMode("H2");
         clickScreen(1);
-        QVERIFY(mPort->open());
+        QVERIFY(mPort.open());
         clickMode("H3");
-        QCOMPARE(mPort->commandsSent(), QStringList({"660101036b"}));
+        QCOMPARE(mPort.commandsSent(), QStringList({"660101036b"}));
     }
 
     void screenshot() // with HALDEN_SCREENSHOT_DIR set
