@@ -107,81 +107,57 @@ private slots:
         resetProgramState();
     }
 
-    void clickRoutesTheSelectedInput_data()
+    void aUserRoutesAnInput_data()
     {
         QTest::addColumn<bool>("tcp");
-        QTest::newRow("serial") << false;
-        QTest::newRow("tcp") << true;
-    }
-    void clickRoutesTheSelectedInput()
-    {
-        QFETCH(bool, tcp);
-        openRoad(tcp);
-        QTest::mouseClick(output(1), Qt::LeftButton); // no input chosen yet: nothing
-        QTest::mouseClick(input(3), Qt::LeftButton);
-        QCOMPARE(received(), QByteArray());
-        QTest::mouseClick(output(2), Qt::LeftButton);
-        QCOMPARE(received(), wire("6604020003"));
-        QCOMPARE(output(2)->text(), QStringLiteral("3"));
-    }
-
-    void dragRoutesToTheDropArea_data()
-    {
-        QTest::addColumn<bool>("tcp");
-        QTest::addColumn<int>("in");
-        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("in");    // input 1..4 (0: none chosen); for "menu" the menu entry
+        QTest::addColumn<QPoint>("at"); // output to click, top left to drag to, or where to open the menu
         QTest::addColumn<QString>("command");
-        QTest::newRow("tcp: output 1") << true << 1 << QPoint(61, 61) << "6604010001";
-        QTest::newRow("serial: left of output 1") << false << 1 << QPoint(60, 100) << "";
-        QTest::newRow("serial: output 2") << false << 2 << QPoint(267, 61) << "6604020002";
-        QTest::newRow("tcp: output 3, off its button") << true << 4 << QPoint(70, 245) << "6604030004";
-        QTest::newRow("serial: output 4's far corner") << false << 3 << QPoint(471, 400) << "6604040003";
+        QTest::newRow("serial: click, none chosen yet") << false << "click" << 0 << QPoint(1, 0) << "";
+        QTest::newRow("serial: click") << false << "click" << 3 << QPoint(2, 0) << "6604020003";
+        QTest::newRow("tcp: click") << true << "click" << 3 << QPoint(2, 0) << "6604020003";
+        QTest::newRow("tcp: drag to output 1") << true << "drag" << 1 << QPoint(61, 61) << "6604010001";
+        QTest::newRow("serial: drag left of output 1") << false << "drag" << 1 << QPoint(60, 100) << "";
+        QTest::newRow("serial: drag to output 2") << false << "drag" << 2 << QPoint(267, 61) << "6604020002";
+        QTest::newRow("tcp: drag to output 3, off its button") << true << "drag" << 4 << QPoint(70, 245) << "6604030004";
+        QTest::newRow("serial: drag to output 4's far corner") << false << "drag" << 3 << QPoint(471, 400) << "6604040003";
+        QTest::newRow("serial: menu above output 1") << false << "menu" << 2 << QPoint(100, 100) << "6604010002";
+        QTest::newRow("tcp: menu on output 3's button, output 4's area") << true << "menu" << 4 << QPoint(270, 300)
+                                                                         << "6604040004";
+        QTest::newRow("tcp: menu between the areas") << true << "menu" << 1 << QPoint(265, 300) << "";
     }
-    void dragRoutesToTheDropArea()
+    void aUserRoutesAnInput()
     {
         QFETCH(bool, tcp);
+        QFETCH(QString, how);
         QFETCH(int, in);
-        QFETCH(QPoint, topLeft);
+        QFETCH(QPoint, at);
         QFETCH(QString, command);
         openRoad(tcp);
-        const QRect home = input(in)->geometry();
-        drag(input(in), topLeft);
-        QCOMPARE(input(in)->geometry(), home);
+        if (how == "click") {
+            if (in)
+                QTest::mouseClick(input(in), Qt::LeftButton);
+            QTest::mouseClick(output(at.x()), Qt::LeftButton);
+        } else if (how == "drag") {
+            const QRect home = input(in)->geometry();
+            drag(input(in), at);
+            QCOMPARE(input(in)->geometry(), home);
+        } else { // a right press at `at`, then the menu's entry by keyboard
+            QWidget *target = mPage->childAt(at) ? mPage->childAt(at) : mPage.get();
+            const QPoint local = target->mapFrom(mPage.get(), at);
+            QTest::mouseClick(target, Qt::RightButton, Qt::NoModifier, local);
+            QTimer::singleShot(0, this, [in] {
+                QWidget *menu = QApplication::activePopupWidget();
+                for (int i = 0; menu && i <= in; ++i)
+                    QTest::keyClick(menu, i < in ? Qt::Key_Down : Qt::Key_Return);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+            QApplication::sendEvent(target, &event);
+        }
         QCOMPARE(received(), wire(command));
         if (!command.isEmpty())
-            QCOMPARE(output(command.mid(5, 1).toInt())->text(), QString::number(in));
-    }
-
-    void menuRoutesToTheOutputUnderThePress_data()
-    {
-        QTest::addColumn<bool>("tcp");
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("serial: above output 1") << false << QPoint(100, 100) << 2 << "6604010002";
-        QTest::newRow("tcp: on output 3's button, output 4's area") << true << QPoint(270, 300) << 4 << "6604040004";
-        QTest::newRow("tcp: between the areas") << true << QPoint(265, 300) << 1 << "";
-    }
-    // A right press at `at`, then the menu's entry by keyboard.
-    void menuRoutesToTheOutputUnderThePress()
-    {
-        QFETCH(bool, tcp);
-        QFETCH(QPoint, at);
-        QFETCH(int, entry);
-        QFETCH(QString, command);
-        openRoad(tcp);
-        QWidget *target = mPage->childAt(at) ? mPage->childAt(at) : mPage.get();
-        const QPoint local = target->mapFrom(mPage.get(), at);
-        QCursor::setPos(target->mapToGlobal(local));
-        QTest::mouseClick(target, Qt::RightButton, Qt::NoModifier, local);
-        QTimer::singleShot(0, this, [entry] {
-            QWidget *menu = QApplication::activePopupWidget();
-            for (int i = 0; menu && i <= entry; ++i)
-                QTest::keyClick(menu, i < entry ? Qt::Key_Down : Qt::Key_Return);
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
-        QApplication::sendEvent(target, &event);
-        QCOMPARE(received(), wire(command));
+            QCOMPARE(output(command.mid(5, 1).toInt())->text(), command.right(1));
     }
 
     void screenshot() // with HALDEN_SCREENSHOT_DIR set
