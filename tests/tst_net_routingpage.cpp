@@ -1,15 +1,13 @@
 #include <QtTest>
 
+#include "controlpageport.h"
 #include "globals.h"
 #include "link/networkportmanager.h"
-#include "link/serialportmanager.h"
 #include "maincontent/controlwidget/controlpagecommand.h"
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/controlwidget/framecontrol/framewidget.h"
-#include "ptypair.h"
 #include "windowfixture.h"
 
-#include <QSerialPort>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -21,7 +19,7 @@ class TstNetRoutingPage : public QObject
     Q_OBJECT
 
     std::unique_ptr<FrameWidget> mPage;
-    std::unique_ptr<PtyPair> mPty;
+    ControlPagePort mSerial;
     std::unique_ptr<QTcpServer> mServer;
     QTcpSocket *mBox = nullptr; // the box's end of the TCP road
 
@@ -38,8 +36,7 @@ class TstNetRoutingPage : public QObject
     {
         g_networkConnected = tcp;
         if (!tcp) {
-            SerialPortManager::getInstance()->serialPort()->setPortName(mPty->slavePath());
-            QVERIFY(SerialPortManager::getInstance()->serialPort()->open(QIODevice::ReadWrite));
+            QVERIFY(mSerial.open());
             return;
         }
         mServer.reset(new QTcpServer);
@@ -62,7 +59,7 @@ class TstNetRoutingPage : public QObject
         while (!data.contains(fence) && clock.elapsed() < 5000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             if (!mBox)
-                data += mPty->read(1, 5);
+                data += mSerial.pty.read(1, 5);
             else if (mBox->bytesAvailable() || mBox->waitForReadyRead(5))
                 data += mBox->readAll();
         }
@@ -85,22 +82,17 @@ class TstNetRoutingPage : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        SerialPortManager::getInstance()->init();
-        NetworkPortManager::getInstance()->init();
-    }
+    void initTestCase() { NetworkPortManager::getInstance()->init(); }
     void init()
     {
         resetProgramState();
-        mPty.reset(new PtyPair);
         mPage.reset(new FrameWidget);
         mPage->show();
     }
     void cleanup()
     {
         mPage.reset();
-        SerialPortManager::getInstance()->serialPort()->close();
+        mSerial.port()->close();
         NetworkPortManager::getInstance()->tcpSocket()->abort();
         mServer.reset(); // with the box's end
         mBox = nullptr;
