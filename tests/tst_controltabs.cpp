@@ -33,37 +33,31 @@ private slots:
         g_serialPortOpen = 0;
     }
 
-    void holdsFourPagesBehindAHiddenTabBarAndMapsThree()
-    {
-        ControlTabWidget container;
-        QTabWidget *tabs = formChild<QTabWidget>(&container, "tabWidgetControl");
-        QVERIFY(tabs->tabBar()->isHidden());
-        using Page = ControlTabWidget::Page;
-        const QMap<int, Page> map{{0, Page(tabs->widget(0), QStringLiteral("轮播图"))},
-                                  {1, Page(tabs->widget(2), QStringLiteral(" 柱状图"))},
-                                  {2, Page(tabs->widget(3), QStringLiteral("面板"))}};
-        QCOMPARE(container.pageMap(), map);
-    }
-
-    void showsThePageItsValueNames_data()
+    void eachMappedValueShowsItsPage_data()
     {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("serial") << 0 << "tabBanna";
-        QTest::newRow("routing") << 1 << "tabFrame";
-        QTest::newRow("split") << 2 << "tabList";
-        QTest::newRow("unmapped") << 3 << "tabCylinder";
-        QTest::newRow("above the range") << 11 << "tabCylinder";
+        QTest::addColumn<QString>("title"); // empty: not in the page map
+        QTest::newRow("serial") << 0 << "tabBanna" << "轮播图";
+        QTest::newRow("routing") << 1 << "tabFrame" << " 柱状图";
+        QTest::newRow("split") << 2 << "tabList" << "面板";
+        QTest::newRow("unmapped: nothing changes") << 3 << "tabCylinder" << "";
+        QTest::newRow("above the range") << 11 << "tabCylinder" << "";
     }
-    void showsThePageItsValueNames()
+    void eachMappedValueShowsItsPage()
     {
         QFETCH(int, value);
         QFETCH(QString, shown);
+        QFETCH(QString, title);
         ControlTabWidget container;
         QTabWidget *tabs = formChild<QTabWidget>(&container, "tabWidgetControl");
+        QVERIFY(tabs->tabBar()->isHidden());
         tabs->setCurrentIndex(1);
         container.receiveShowCurrentTab(static_cast<WidgetTabType>(value));
         QCOMPARE(tabs->currentWidget()->objectName(), shown);
+        QCOMPARE(container.pageMap().value(value), title.isEmpty() ? ControlTabWidget::Page()
+                                                                   : ControlTabWidget::Page(tabs->currentWidget(), title));
+        QCOMPARE(container.pageMap().size(), 3);
     }
 
     void aLanguageChangeReachesTheSplitSerialAndRoutingPages()

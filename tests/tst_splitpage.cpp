@@ -70,11 +70,6 @@ private slots:
         mPage->show();
         QVERIFY(QTest::qWaitForWindowExposed(mPage.get()));
     }
-    void cleanup()
-    {
-        mPage.reset();
-        mPort.commandsSent();
-    }
 
     void layoutDrawsItsWindowsAndSends_data()
     {
