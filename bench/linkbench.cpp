@@ -55,9 +55,32 @@ int sequenceOf(const QByteArray &packet)
     return (quint8(packet.at(2)) << 8) | quint8(packet.at(3));
 }
 
+// The GUI thread's own account, read by the box's thread at each arrival: how
+// long it has run and how long it has waited for a core (the kernel's
+// schedstat). A long gap is then the program's doing or the machine's.
+struct ThreadTimes {
+    qint64 runNs = 0;
+    qint64 waitNs = 0;
+};
+
+ThreadTimes threadTimes(const QByteArray &schedstatPath)
+{
+    ThreadTimes times;
+    QFile file(QString::fromLatin1(schedstatPath));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = file.readAll().split(' ');
+        if (fields.size() >= 2) {
+            times.runNs = fields.at(0).toLongLong();
+            times.waitNs = fields.at(1).toLongLong();
+        }
+    }
+    return times;
+}
+
 struct Arrival {
     qint64 ns;
     int sequence; // -1 for any other packet
+    ThreadTimes gui;
 };
 
 // Filled in the box's thread as each datagram is read there, so a busy GUI
@@ -137,6 +160,7 @@ struct Bench {
     MainWindow *window = nullptr;
     DialogAnswerer *answerer = nullptr;
     int interval = 0;
+    const QByteArray guiSchedstat = "/proc/self/task/" + QByteArray::number(qint64(gettid())) + "/schedstat";
 
     bool startBox()
     {
@@ -145,7 +169,7 @@ struct Bench {
         QObject::connect(&boxThread, &QThread::finished, box, &QObject::deleteLater);
         QObject::connect(box, &FakeBoxUdp::packetReceived, box, [this](const FakeBoxUdp::Packet &p) {
             if (!p.broadcast && p.port == 23)
-                recorder.add({clock.nsecsElapsed(), sequenceOf(p.data)});
+                recorder.add({clock.nsecsElapsed(), sequenceOf(p.data), threadTimes(guiSchedstat)});
         }, Qt::DirectConnection);
         boxThread.start();
         bool ok = false;
@@ -287,13 +311,22 @@ struct Bench {
         // Every packet the pump sent between the first and the last command
         // counts for the beat, the drag's geometry included.
         std::vector<double> gaps;
-        qint64 previous = -1;
+        const Arrival *previous = nullptr;
+        const Arrival *longestStart = nullptr;
+        const Arrival *longestEnd = nullptr;
+        double longest = 0;
         for (const Arrival &a : arrivals) {
             if (a.ns < first || a.ns > last)
                 continue;
-            if (previous >= 0)
-                gaps.push_back((a.ns - previous) / 1e6);
-            previous = a.ns;
+            if (previous) {
+                gaps.push_back((a.ns - previous->ns) / 1e6);
+                if (gaps.back() > longest) {
+                    longest = gaps.back();
+                    longestStart = previous;
+                    longestEnd = &a;
+                }
+            }
+            previous = &a;
         }
         std::sort(gaps.begin(), gaps.end());
         double mean = 0;
@@ -305,6 +338,12 @@ struct Bench {
         std::printf("%-6s gaps at the box (interval %d ms): mean %.2f ms (%.3f of it), p50 %.2f, p99 %.2f, max %.2f\n",
                     label, interval, mean, interval ? mean / interval : 0.0, percentile(gaps, 0.5),
                     percentile(gaps, 0.99), gaps.empty() ? 0.0 : gaps.back());
+        if (longestEnd) {
+            const Arrival &before = *longestStart;
+            std::printf("%-6s in the longest gap the GUI thread ran %.2f ms and waited %.2f ms for a core\n", label,
+                        (longestEnd->gui.runNs - before.gui.runNs) / 1e6,
+                        (longestEnd->gui.waitNs - before.gui.waitNs) / 1e6);
+        }
         std::fflush(stdout);
     }
 };
