@@ -1,4 +1,4 @@
-// The window-attribute dialog: what it loads, what OK writes to the box over
+// The window-attribute dialog: what OK writes to the box over
 // the TCP socket (a server at 10.77.0.2 inside the test's own network
 // namespace) and over the serial port (a pty pair) and does to the drawn
 // window, the refusals, and the wall view's property entry that opens it.
@@ -112,20 +112,6 @@ private slots:
         port()->close();
         mPty.reset();
         g_networkConnected = g_serialConnected = false;
-    }
-
-    void loadsTheChosenWindow()
-    {
-        mScene->mChannels.at(2)->setPos(100.5, 200);
-        mScene->mChannels.at(2)->mColorIndex = 4;
-        SetItemAttribute dialog(1, mScene);
-        QCOMPARE(text(&dialog, "posXLdt"), QStringLiteral("1920"));
-        QCOMPARE(combo(&dialog, "levelCbx")->currentIndex(), 1);
-        // Choosing another channel reloads the form from that window.
-        combo(&dialog, "channelComboBox")->setCurrentIndex(2);
-        QCOMPARE(text(&dialog, "posXLdt"), QStringLiteral("100.5"));
-        QCOMPARE(combo(&dialog, "colorCbx")->currentIndex(), 4);
-        QCOMPARE(combo(&dialog, "levelCbx")->currentIndex(), 2);
     }
 
     // On window 1 (0, 0, 1920 x 1080, layer 1, grey) of a 3840 x 2160 canvas.
