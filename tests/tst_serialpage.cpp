@@ -2,6 +2,7 @@
 
 #include "dialoganswerer.h"
 #include "globals.h"
+#include "link/comchange.h"
 #include "link/serialportmanager.h"
 #include "windowfixture.h"
 #include "maincontent/controlwidget/bannawidget/bannawidget.h"
@@ -14,7 +15,7 @@
 #include <QSerialPort>
 
 // The serial connection page against pseudo-terminal pairs standing in for
-// two serial adapters.
+// two serial adapters, and the device-change filter.
 class TstSerialPage : public QObject
 {
     Q_OBJECT
@@ -73,13 +74,15 @@ private slots:
         port()->close();
     }
 
-    void opensTheSelectedPortAndClosesIt()
+    // Send writes the bytes of a hex text, blanks and letter case as typed.
+    void opensTheSelectedPortSendsAndClosesIt()
     {
         makePage({mFirst->slavePath(), mSecond->slavePath()});
         QCOMPARE(portList()->itemText(1), entry(*mSecond));
         portList()->setCurrentIndex(1);
         QTest::mouseClick(openButton(), Qt::LeftButton);
-        QVERIFY(mSecond->slavePath().endsWith(port()->portName()));
+        mPage->send(QStringLiteral("08 05 aB Cd7f"));
+        QCOMPARE(mSecond->read(5, 3000), QByteArray("\x08\x05\xab\xcd\x7f", 5));
         QCOMPARE(QVector<int>({int(port()->baudRate()), port()->dataBits(), port()->parity(), port()->stopBits(),
                                port()->flowControl()}),
                  QVector<int>({115200, 8, QSerialPort::NoParity, QSerialPort::OneStop, QSerialPort::NoFlowControl}));
@@ -95,14 +98,6 @@ private slots:
 
         QTest::mouseClick(openButton(), Qt::LeftButton);
         checkStatus(1, entry(*mSecond) + QStringLiteral(" Нет связи"), QStringLiteral("Статус соединения: "));
-    }
-
-    void sendWritesTheBytesOfTheHexText()
-    {
-        makePage({mFirst->slavePath()});
-        openButton()->click();
-        mPage->send(QStringLiteral("08 05 aB Cd7f"));
-        QCOMPARE(mFirst->read(5, 3000), QByteArray("\x08\x05\xab\xcd\x7f", 5));
     }
 
     // An unchanged list leaves the open port alone; the port vanishing or a
@@ -164,6 +159,22 @@ private slots:
         QCOMPARE(answerer.texts(), QStringList({text}));
         QVERIFY(!port()->isOpen());
         QCOMPARE(g_serialPortOpen, 0);
+    }
+
+    // The device-change filter reports ports coming and going by name.
+    void portsThatAppearAndVanishAreReported()
+    {
+        offerSerialPorts({"/dev/ttyUSB0"});
+        ComChange filter(this);
+        filter.setHwnd(WId(1));
+        QSignalSpy spy(&filter, &ComChange::comStatus);
+        offerSerialPorts({"/dev/ttyUSB0", "/dev/ttyUSB1"});
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 1, 3000);
+        offerSerialPorts({});
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 3, 3000);
+        // The port present from the start is no arrival.
+        QList<QVariantList> expected({{"/dev/ttyUSB1", true}, {"/dev/ttyUSB0", false}, {"/dev/ttyUSB1", false}});
+        QCOMPARE(QList<QVariantList>(spy), expected);
     }
 };
 
