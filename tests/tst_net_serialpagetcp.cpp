@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include "globals.h"
 #include "link/networkportmanager.h"
 #include "windowfixture.h"
 #include "maincontent/controlwidget/bannawidget/bannawidget.h"
@@ -14,59 +13,32 @@ class TstNetSerialPageTcp : public QObject
 {
     Q_OBJECT
 
-    QTcpServer mServer;
-    QTcpSocket *mPeer = nullptr;
-    std::unique_ptr<BannaWidget> mPage;
-
-    QTcpSocket *socket() const { return NetworkPortManager::getInstance()->tcpSocket(); }
-
 private slots:
-    void initTestCase()
+    void tcpSendWritesTheTextAndANewline()
     {
         offerSerialPorts({});
         NetworkPortManager::getInstance()->init();
-        QVERIFY(mServer.listen(QHostAddress(QStringLiteral("10.77.0.1")), 0));
-        mPage.reset(new BannaWidget(nullptr));
-    }
+        QTcpSocket *socket = NetworkPortManager::getInstance()->tcpSocket();
+        BannaWidget page(nullptr);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress(QStringLiteral("10.77.0.1")), 0));
+        socket->connectToHost(server.serverAddress(), server.serverPort());
+        QVERIFY(server.waitForNewConnection(3000));
+        QTcpSocket *peer = server.nextPendingConnection();
+        QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::ConnectedState, 3000);
 
-    void cleanupTestCase()
-    {
-        mPage.reset();
-        socket()->abort();
-    }
-
-    void textGoesOutAsTextAndANewline_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("wire");
-        QTest::newRow("command text") << "08050000" << QByteArray("08050000\n");
-        QTest::newRow("blanks kept") << "66 04 01 02 00" << QByteArray("66 04 01 02 00\n");
-        QTest::newRow("UTF-8") << QStringLiteral("串口") << QByteArray("\xe4\xb8\xb2\xe5\x8f\xa3\n");
-    }
-
-    void textGoesOutAsTextAndANewline()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, wire);
-        if (socket()->state() != QAbstractSocket::ConnectedState) {
-            socket()->connectToHost(mServer.serverAddress(), mServer.serverPort());
-            QVERIFY(mServer.waitForNewConnection(3000));
-            mPeer = mServer.nextPendingConnection();
-            QTRY_COMPARE_WITH_TIMEOUT(socket()->state(), QAbstractSocket::ConnectedState, 3000);
-        }
-        mPage->tcpSend(text);
+        page.tcpSend(QStringLiteral("66 04 01 02 00"));
+        page.tcpSend(QStringLiteral("串口"));
+        const QByteArray wire("66 04 01 02 00\n\xe4\xb8\xb2\xe5\x8f\xa3\n");
         QByteArray got;
-        QTRY_VERIFY_WITH_TIMEOUT((got += mPeer->readAll()).size() >= wire.size(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT((got += peer->readAll()).size() >= wire.size(), 3000);
         QCOMPARE(got, wire);
-    }
 
-    // Without a connection the write fails inside the socket; nothing breaks.
-    void anUnconnectedSocketTakesNothing()
-    {
-        socket()->abort();
+        // Without a connection the write fails inside the socket; nothing breaks.
+        socket->abort();
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QTcpSocket): device not open");
-        mPage->tcpSend(QStringLiteral("08050000"));
-        QCOMPARE(socket()->bytesToWrite(), qint64(0));
+        page.tcpSend(QStringLiteral("08050000"));
+        QCOMPARE(socket->bytesToWrite(), qint64(0));
     }
 };
 

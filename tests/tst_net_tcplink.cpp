@@ -412,36 +412,6 @@ private slots:
             QCOMPARE(channel(w)->mContrast, 40 + w - 1);
     }
 
-    // Values go back to the box as commands later: none is kept outside
-    // what a command can carry.
-    void valuesOutOfRangeAreKeptInRange()
-    {
-        ensureLinkUp();
-        QMap<int, quint16> &w1 = mState.windows[0];
-        w1[0x2A] = 0;
-        w1[0x2D] = 2;
-        mBox->write(mBox->windowFrame(1));
-        QTRY_COMPARE(channel(1)->mInputSourceIndex, 2);
-
-        w1[0x2D] = 9;
-        w1[0x0B] = 62;
-        mBox->write(mBox->windowFrame(1));
-        QTRY_COMPARE(channel(1)->mContrast, 62);
-        QCOMPARE(channel(1)->mInputSourceIndex, 2);
-        QCOMPARE(channel(1)->mInputSourceID, 2);
-
-        w1[0x2A] = 1;
-        w1[0x27] = 256; w1[0x28] = 0xFFFF; w1[0x29] = 255;
-        mBox->write(mBox->windowFrame(1));
-        QTRY_VERIFY(channel(1)->mSolidColor);
-        QCOMPARE(QVector<int>({channel(1)->mRed, channel(1)->mGreen, channel(1)->mBlue}), QVector<int>({255, 255, 255}));
-        QCOMPARE(channel(1)->mSolidGreen, 255);
-        QCOMPARE(channel(1)->mInputSourceIndex, 4);
-        w1[0x2A] = 0;
-        w1[0x2D] = 0;
-        w1[0x27] = 10; w1[0x28] = 20; w1[0x29] = 30;
-    }
-
     void userDisconnectIsNotReported()
     {
         ensureLinkUp();

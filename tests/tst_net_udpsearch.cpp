@@ -200,28 +200,7 @@ private slots:
         // Answers keep their order here: once the last is listed, all are in.
         QTRY_COMPARE(cell(1, DeviceColumn::Type), QString("Halden-2"));
         QCOMPARE(mStage.driver->dialog()->mMacList.size(), 2);
-        QCOMPARE(cell(0, DeviceColumn::Type), QString("Halden"));
-        QCOMPARE(cell(2, DeviceColumn::Ip), QString());
         QCOMPARE(table()->rowCount(), rows);
-    }
-
-    // What the main window reads of the dialog: the row the user picked, with
-    // the user's edits, and the PC address chosen for the search.
-    void dialogOffersTheSelectedDevice()
-    {
-        NetworkDialog *dialog = mStage.driver->dialog();
-        freshSearch();
-        table()->clearSelection();
-        QCOMPARE(dialog->selectedDevice().ip, QString());
-        QCOMPARE(dialog->selectedDevice().version, QString());
-        mStage.driver->setCell(0, DeviceColumn::Port, "4001");
-        mStage.driver->selectRow(0);
-        const DiscoveryRow device = dialog->selectedDevice();
-        QCOMPARE(QStringList({device.ip, device.mac, device.port, device.version, device.protocol, device.callback,
-                              device.type}),
-                 QStringList({"10.77.0.2", "00-11-22-33-44-55", "4001", "2.4.10", "UDP", "10.77.0.1", "Halden"}));
-        QVERIFY(!device.dhcp);
-        QCOMPARE(dialog->localAddress(), formChild<QComboBox>(dialog, "cbx_ipAddress")->currentText());
     }
 
     void addressChangeSendsMacThenIpToTheBroadcastAddress()

@@ -2,6 +2,7 @@
 
 #include "dialoganswerer.h"
 #include "globals.h"
+#include "link/comchange.h"
 #include "link/serialportmanager.h"
 #include "windowfixture.h"
 #include "maincontent/controlwidget/bannawidget/bannawidget.h"
@@ -9,13 +10,12 @@
 #include "screen/languagefile.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSerialPort>
 
 // The serial connection page against pseudo-terminal pairs standing in for
-// two serial adapters.
+// two serial adapters, and the device-change filter.
 class TstSerialPage : public QObject
 {
     Q_OBJECT
@@ -24,11 +24,11 @@ class TstSerialPage : public QObject
     std::unique_ptr<PtyPair> mFirst;
     std::unique_ptr<PtyPair> mSecond;
     std::unique_ptr<BannaWidget> mPage;
+    std::unique_ptr<QSignalSpy> mBar;   // the status bar's text
 
     QComboBox *portList() const { return formChild<QComboBox>(mPage.get(), "serialPortComboBox"); }
     QPushButton *openButton() const { return formChild<QPushButton>(mPage.get(), "openButton"); }
     QPushButton *refreshButton() const { return formChild<QPushButton>(mPage.get(), "comboBoxSerialPort"); }
-    QLabel *tips() const { return formChild<QLabel>(mPage.get(), "tips"); }
     QSerialPort *port() const { return SerialPortManager::getInstance()->serialPort(); }
     QString entry(const PtyPair &pty) const { return pty.slavePath() + QStringLiteral(" test pty"); }
 
@@ -36,13 +36,20 @@ class TstSerialPage : public QObject
     {
         offerSerialPorts(paths);
         mPage.reset(new BannaWidget(nullptr));
+        mBar.reset(new QSignalSpy(SerialPortManager::getInstance(), &SerialPortManager::serialStatus));
     }
 
-    void checkStatus(int code, const QString &label)
+    // Code 2 is open, 1 closed; the page's label and the status bar tell it
+    // in the same words, laid out differently.
+    void checkStatus(int code, const QString &tail, const QString &head = QStringLiteral("连接状态："))
     {
+        QCOMPARE(port()->isOpen(), code == 2);
+        QCOMPARE(g_serialPortOpen, code == 2 ? 1 : 0);
         QCOMPARE(g_pendingStatusCode, code);
         QVERIFY(g_statusMessagePending);
-        QCOMPARE(tips()->text(), label);
+        QCOMPARE(formChild<QLabel>(mPage.get(), "tips")->text(), head + QStringLiteral("\n\n") + tail);
+        QVERIFY(!mBar->isEmpty());
+        QCOMPARE(mBar->last().at(0).toString(), head + tail);
     }
 
 private slots:
@@ -64,217 +71,110 @@ private slots:
     {
         LanguageFile::installTranslation(0);
         mPage.reset();
-        if (port())
-            port()->close();
-        mFirst.reset();
-        mSecond.reset();
+        port()->close();
     }
 
-    void opensTheSelectedPortAndClosesIt()
+    // Send writes the bytes of a hex text, blanks and letter case as typed.
+    void opensTheSelectedPortSendsAndClosesIt()
     {
         makePage({mFirst->slavePath(), mSecond->slavePath()});
-        QCOMPARE(portList()->count(), 2);
         QCOMPARE(portList()->itemText(1), entry(*mSecond));
-        QSignalSpy bar(SerialPortManager::getInstance(), &SerialPortManager::serialStatus);
-
         portList()->setCurrentIndex(1);
         QTest::mouseClick(openButton(), Qt::LeftButton);
-        QVERIFY(port()->isOpen());
-        QVERIFY(mSecond->slavePath().endsWith(port()->portName()));
-        QCOMPARE(port()->baudRate(), 115200);
-        QCOMPARE(port()->dataBits(), QSerialPort::Data8);
-        QCOMPARE(port()->parity(), QSerialPort::NoParity);
-        QCOMPARE(port()->stopBits(), QSerialPort::OneStop);
-        QCOMPARE(port()->flowControl(), QSerialPort::NoFlowControl);
-        QCOMPARE(port()->readBufferSize(), qint64(500));
-        QCOMPARE(g_serialPortOpen, 1);
+        mPage->send(QStringLiteral("08 05 aB Cd7f"));
+        QCOMPARE(mSecond->read(5, 3000), QByteArray("\x08\x05\xab\xcd\x7f", 5));
+        QCOMPARE(QVector<int>({int(port()->baudRate()), port()->dataBits(), port()->parity(), port()->stopBits(),
+                               port()->flowControl()}),
+                 QVector<int>({115200, 8, QSerialPort::NoParity, QSerialPort::OneStop, QSerialPort::NoFlowControl}));
         QCOMPARE(openButton()->text(), QStringLiteral("关闭串口"));
-        checkStatus(2, QStringLiteral("连接状态：\n\n") + entry(*mSecond) + QStringLiteral("已连接"));
-        QCOMPARE(bar.takeFirst().at(0).toString(), QStringLiteral("连接状态：") + entry(*mSecond) + QStringLiteral("已连接"));
+        checkStatus(2, entry(*mSecond) + QStringLiteral("已连接"));
+
+        // The texts follow the language.
+        QVERIFY(LanguageFile::installTranslation(2));
+        g_languageIndex = 2;
+        mPage->langban();
+        QCOMPARE(openButton()->text(), QStringLiteral("Закрыть последовательный порт"));
+        checkStatus(2, entry(*mSecond) + QStringLiteral(" Связь установлена"), QStringLiteral("Статус соединения: "));
 
         QTest::mouseClick(openButton(), Qt::LeftButton);
-        QVERIFY(!port()->isOpen());
-        QCOMPARE(g_serialPortOpen, 0);
-        QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
-        checkStatus(1, QStringLiteral("连接状态：\n\n") + entry(*mSecond) + QStringLiteral("未连接"));
-        QCOMPARE(bar.takeFirst().at(0).toString(), QStringLiteral("连接状态：") + entry(*mSecond) + QStringLiteral("未连接"));
+        checkStatus(1, entry(*mSecond) + QStringLiteral(" Нет связи"), QStringLiteral("Статус соединения: "));
     }
 
-    void sendWritesTheBytesOfTheHexText_data()
+    // An unchanged list leaves the open port alone; the port vanishing or a
+    // click on refresh closes it.
+    void aChangedPortListClosesThePort_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("plain") << "08050000" << QByteArray::fromHex("08050000");
-        QTest::newRow("blanks between pairs") << "08 05 00 00" << QByteArray::fromHex("08050000");
-        QTest::newRow("mixed case") << "66 01 aB Cd 7f" << QByteArray("\x66\x01\xab\xcd\x7f", 5);
+        QTest::addColumn<bool>("click");
+        QTest::newRow("open port vanishes") << false;
+        QTest::newRow("refresh button") << true;
     }
 
-    void sendWritesTheBytesOfTheHexText()
+    void aChangedPortListClosesThePort()
     {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
+        QFETCH(bool, click);
         makePage({mFirst->slavePath()});
+        mPage->refreshSerialPorts();   // the first tick counts as a change
         openButton()->click();
+        mPage->refreshSerialPorts();
         QVERIFY(port()->isOpen());
-        mPage->send(text);
-        QCOMPARE(mFirst->read(bytes.size(), 3000), bytes);
-        mPage->sendIfOpen(text);
-        QCOMPARE(mFirst->read(bytes.size(), 3000), bytes);
-
-        // A closed port refuses the write itself; only send() tries it.
-        openButton()->click();
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QSerialPort): device not open");
-        mPage->sendIfOpen(text);
-        mPage->send(text);
-    }
-
-    // The page follows the list by itself: the open port vanishes, it closes.
-    void aVanishedPortClosesThePage()
-    {
-        makePage({mFirst->slavePath()});
-        openButton()->click();
-        QVERIFY(port()->isOpen());
-        QSignalSpy bar(SerialPortManager::getInstance(), &SerialPortManager::serialStatus);
-
-        offerSerialPorts({mSecond->slavePath()});
-        mFirst.reset();
+        if (click) {
+            offerSerialPorts({mFirst->slavePath(), mSecond->slavePath()});
+            QTest::mouseClick(refreshButton(), Qt::LeftButton);
+        } else {
+            offerSerialPorts({mSecond->slavePath()});
+            mFirst.reset();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!port()->isOpen(), 5000);
-        QCOMPARE(portList()->count(), 1);
-        QCOMPARE(portList()->itemText(0), entry(*mSecond));
-        QCOMPARE(g_serialPortOpen, 0);
         QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
-        checkStatus(1, QStringLiteral("连接状态：\n\n") + entry(*mSecond) + QStringLiteral("未连接"));
-        QCOMPARE(bar.last().at(0).toString(), QStringLiteral("连接状态：") + entry(*mSecond) + QStringLiteral("未连接"));
-    }
-
-    // A refresh tick relists only on a change, and a change closes the port
-    // whoever opened it; the first tick counts as one.
-    void aChangedListClosesThePortOnce()
-    {
-        makePage({mFirst->slavePath()});
-        port()->setPortName(mFirst->slavePath());
-        QVERIFY(port()->open(QIODevice::ReadWrite));
-        g_serialPortOpen = 1;
-        mPage->refreshSerialPorts();
-        QVERIFY(!port()->isOpen());
-        QCOMPARE(g_serialPortOpen, 0);
-        QCOMPARE(portList()->count(), 1);
-        QCOMPARE(g_pendingStatusCode, 1);
-
-        openButton()->click();
-        QVERIFY(port()->isOpen());
-        mPage->refreshSerialPorts();
-        QVERIFY(port()->isOpen());
-        QCOMPARE(g_serialPortOpen, 1);
+        // A click reports while the list is still empty.
+        checkStatus(1, (click ? QString() : entry(*mSecond)) + QStringLiteral("未连接"));
+        QCOMPARE(portList()->count(), click ? 2 : 1);
     }
 
     // The entry chosen must still stand at its place when the button is
-    // pressed; otherwise nothing opens and the user is told.
-    void aPortGoneBeforeTheClickIsReported_data()
+    // pressed, and open; otherwise nothing opens and the user is told.
+    void aPortThatCannotBeOpenedIsReported_data()
     {
-        QTest::addColumn<bool>("reordered");
-        QTest::newRow("gone") << false;
-        QTest::newRow("another port now at its place") << true;
-    }
-
-    void aPortGoneBeforeTheClickIsReported()
-    {
-        QFETCH(bool, reordered);
-        makePage({mFirst->slavePath(), mSecond->slavePath()});
-        portList()->setCurrentIndex(1);
-        offerSerialPorts(reordered ? QStringList({mSecond->slavePath(), mFirst->slavePath()})
-                                   : QStringList({mFirst->slavePath()}));
-        DialogAnswerer answerer;
-        openButton()->click();
-        QCOMPARE(answerer.texts(), QStringList({QStringLiteral("所选串口已不存在，请刷新串口列表！")}));
-        QCOMPARE(answerer.titles(), QStringList({QStringLiteral("警告")}));
-        QVERIFY(!port()->isOpen());
-        QCOMPARE(g_serialPortOpen, 0);
-    }
-
-    void aPortThatWillNotOpenShowsTheBox_data()
-    {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("road");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("Chinese") << 0
-                                 << "当前串口号无法打开！请检查后重新打开！\n1、USB串口松了\n2、是否被其他的程序占用\n"
-                                 << QStringList({QStringLiteral("确定")});
-        QTest::newRow("Russian") << 2
-                                 << "The current serial number cannot be opened! Please check and reopen! \n"
-                                    "1.USB serial port loose \n2.Whether it is occupied  by other programs\n"
-                                 << QStringList({QStringLiteral("OK")});
+        const QString gone = QStringLiteral("所选串口已不存在，请刷新串口列表！");
+        QTest::newRow("gone") << 0 << gone;
+        QTest::newRow("another port now at its place") << 1 << gone;
+        QTest::newRow("will not open") << 2 << QStringLiteral(
+            "当前串口号无法打开！请检查后重新打开！\n1、USB串口松了\n2、是否被其他的程序占用\n");
     }
 
-    void aPortThatWillNotOpenShowsTheBox()
+    void aPortThatCannotBeOpenedIsReported()
     {
-        QFETCH(int, language);
+        QFETCH(int, road);
         QFETCH(QString, text);
-        QFETCH(QStringList, buttons);
-        makePage({mDir.filePath("no-such-tty")});
-        g_languageIndex = language;
+        const QString first = mFirst->slavePath();
+        const QString second = road == 2 ? mDir.filePath("no-such-tty") : mSecond->slavePath();
+        makePage({first, second});
+        portList()->setCurrentIndex(1);
+        if (road < 2)
+            offerSerialPorts(road == 1 ? QStringList({second, first}) : QStringList({first}));
         DialogAnswerer answerer;
         openButton()->click();
         QCOMPARE(answerer.texts(), QStringList({text}));
-        QCOMPARE(answerer.seen.first().buttons, buttons);
         QVERIFY(!port()->isOpen());
         QCOMPARE(g_serialPortOpen, 0);
-        QVERIFY(!g_statusMessagePending);
-        QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
     }
 
-    void refreshButtonClosesAndRelists()
+    // The device-change filter reports ports coming and going by name.
+    void portsThatAppearAndVanishAreReported()
     {
-        makePage({mFirst->slavePath()});
-        openButton()->click();
-        QVERIFY(port()->isOpen());
-        offerSerialPorts({mFirst->slavePath(), mSecond->slavePath()});
-        QSignalSpy bar(SerialPortManager::getInstance(), &SerialPortManager::serialStatus);
-        QTest::mouseClick(refreshButton(), Qt::LeftButton);
-        QVERIFY(!port()->isOpen());
-        QCOMPARE(g_serialPortOpen, 0);
-        QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
-        // The list is empty at the moment of the report.
-        checkStatus(1, QStringLiteral("连接状态：\n\n未连接"));
-        QCOMPARE(bar.takeFirst().at(0).toString(), QStringLiteral("连接状态：未连接"));
-        QCOMPARE(portList()->count(), 2);
-    }
-
-    void textsFollowTheLanguage_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<bool>("open");
-        QTest::addColumn<QStringList>("texts"); // group box, refresh, open button, label head, word
-        QTest::newRow("English, closed") << 1 << false << QStringList({
-            "Serial Connection", "Serial Port Refresh", "Open Serial Port", "Connection status: ", " Not Connected"});
-        QTest::newRow("Russian, open") << 2 << true << QStringList({
-            "Последовательное соединение", "Обновить порты", "Закрыть последовательный порт",
-            "Статус соединения: ", " Связь установлена"});
-        QTest::newRow("Spanish, closed") << 3 << false << QStringList({
-            "Conexión en serie", "Actualizar puertos", "Abrir puerto serie", "Estado de conexión: ", " No conectado"});
-        QTest::newRow("Chinese, open") << 0 << true << QStringList({
-            "串口连接", "串口刷新", "关闭串口", "连接状态：", "已连接"});
-    }
-
-    void textsFollowTheLanguage()
-    {
-        QFETCH(int, language);
-        QFETCH(bool, open);
-        QFETCH(QStringList, texts);
-        makePage({mFirst->slavePath()});
-        if (open)
-            openButton()->click();
-        QCOMPARE(port()->isOpen(), open);
-        QVERIFY(LanguageFile::installTranslation(language));
-        g_languageIndex = language;
-        g_statusMessagePending = false;
-        QSignalSpy bar(SerialPortManager::getInstance(), &SerialPortManager::serialStatus);
-        mPage->langban();
-        QCOMPARE(formChild<QGroupBox>(mPage.get(), "groupBox")->title(), texts.at(0));
-        QCOMPARE(refreshButton()->text(), texts.at(1));
-        QCOMPARE(openButton()->text(), texts.at(2));
-        checkStatus(open ? 2 : 1, texts.at(3) + QStringLiteral("\n\n") + entry(*mFirst) + texts.at(4));
-        QCOMPARE(bar.takeFirst().at(0).toString(), texts.at(3) + entry(*mFirst) + texts.at(4));
+        offerSerialPorts({"/dev/ttyUSB0"});
+        ComChange filter(this);
+        filter.setHwnd(WId(1));
+        QSignalSpy spy(&filter, &ComChange::comStatus);
+        offerSerialPorts({"/dev/ttyUSB0", "/dev/ttyUSB1"});
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 1, 3000);
+        offerSerialPorts({});
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 3, 3000);
+        // The port present from the start is no arrival.
+        QList<QVariantList> expected({{"/dev/ttyUSB1", true}, {"/dev/ttyUSB0", false}, {"/dev/ttyUSB1", false}});
+        QCOMPARE(QList<QVariantList>(spy), expected);
     }
 };
 
