@@ -59,15 +59,6 @@ private slots:
         }
     }
 
-    void storedCoordinatesFollowTheCanvasWidth()
-    {
-        QCOMPARE(PresetFile::coordinateDivisor(false, 3840), 1);
-        QCOMPARE(PresetFile::coordinateDivisor(false, 1920), 2);
-        QCOMPARE(PresetFile::coordinateDivisor(true, 1920), 1);
-        QCOMPARE(PresetFile::coordinateDivisor(false, 7680), 1);   // never 0
-        QCOMPARE(PresetFile::coordinateDivisor(false, 0), 1);
-    }
-
     // A damaged group never crashes the reader: it is empty, or a value that
     // is not a number reads as 0.
     void damagedFiles_data()

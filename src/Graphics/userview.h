@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QPointF>
 
+#include "wallgeometry.h"
+
 class MainWindow;
 class ResolutionRatioScene;
 class InputChannel;
@@ -54,10 +56,10 @@ public:
 
     // The four-language menu table: row, language column 0..3.
     static const QString &menuText(int row, int language);
-    // Canvas pixels to device pixels for the drag road, by canvas size and layout.
-    static QPointF deviceFactors(qreal width, qreal height, const QString &layoutName);
-    // Factors that only cap the canvas at 3840 x 2160.
-    static QPointF cappedFactors(qreal width, qreal height);
+    // Canvas pixels to device pixels: the drag road's by canvas size and
+    // layout, the keys' only capped at the device space.
+    static WallGeometry::Factors dragFactors(const ResolutionRatioScene *scene);
+    static WallGeometry::Factors keyFactors(const ResolutionRatioScene *scene);
     // Layer-order command: "0410" and one digit per layer, front first.
     static QString layerOrderText(const ResolutionRatioScene *scene);
 

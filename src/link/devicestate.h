@@ -24,14 +24,6 @@ const ReplyMap *voteReplyMaps(const ReplyMap &a, const ReplyMap &b, const ReplyM
 // A value of a reply map; a missing key reads as 0.
 int replyValue(const ReplyMap &map, int key, int base = 16);
 
-// Window geometry in device pixels scaled into the canvas of a grid of
-// rows x cols screens (one row or one column of screens is drawn stretched).
-struct DeviceGeometry
-{
-    double x = 0, y = 0, width = 0, height = 0;
-};
-DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double height, int rows, int cols);
-
 // Rotation in degrees from the device's rotation code and its two mirror
 // values; any code other than 0, 1 and 3 keeps the current angle.
 int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees);

@@ -10,6 +10,7 @@
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "Graphics/wallgeometry.h"
 #include "link/devicestate.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
@@ -30,7 +31,7 @@ const QString kGlobalQuery = QStringLiteral("0805000070");
 const QString kWindowQueries[4] = {QStringLiteral("08010001DC"), QStringLiteral("0802000161"),
                                    QStringLiteral("080300010A"), QStringLiteral("080400011C")};
 const int kReadWaitMs = 300;
-const QSize kNoSignalSize(3840, 2160);
+const QSize kNoSignalSize(WallGeometry::DeviceWidth, WallGeometry::DeviceHeight);
 const int kLowResolutionEntry = 6;   // 720P stands in for inputs that are too small
 
 void wait(const QString &text, int ms)
@@ -308,11 +309,11 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     auto value = [&reply](int key) { return replyValue(reply, key); };
     auto colour = [&value](int key) { return qBound(0, value(key), StatusFrame::MaxColour); };
 
-    const DeviceGeometry g = scaleDeviceGeometry(value(1), value(2), value(3), value(4),
-                                                 ui->rowCbx->currentText().toInt(),
-                                                 ui->columnCbx->currentText().toInt());
-    window->setRect(QRectF(0, 0, g.width, g.height));
-    window->setPos(g.x, g.y);
+    const QRectF g = WallGeometry::canvasFromDeviceReply(value(1), value(2), value(3), value(4),
+                                                         ui->rowCbx->currentText().toInt(),
+                                                         ui->columnCbx->currentText().toInt());
+    window->setRect(QRectF(0, 0, g.width(), g.height()));
+    window->setPos(g.x(), g.y());
 
     QAction *openAction = view->mOpenWindowActions.value(i);
     if (value(0x2B) != 0) {
