@@ -57,62 +57,50 @@ private slots:
         QCOMPARE(canvasSize(rows, columns, fullHd), canvas);
     }
 
-    // Drag, drop and double-click: whole canvas pixels, scaled by the seams.
-    void dragRoadSendsDevicePixels_data()
+    // Drag, drop and double-click send whole canvas pixels scaled by the
+    // seams; keys and the position pulses scale the canvas value, capped only.
+    void canvasToDevice_data()
     {
+        QTest::addColumn<bool>("drag");
         QTest::addColumn<QSizeF>("canvas");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("columns");
         QTest::addColumn<QRectF>("window");
         QTest::addColumn<QRect>("device");
+        const QSizeF k4(3840, 2160);
         const QRectF w(384, 216, 1920, 1080);
-        QTest::newRow("1x7") << QSizeF(3840, 2160) << 1 << 7 << w << QRect(380, 107, 1904, 535);
-        QTest::newRow("1x9") << QSizeF(3840, 2160) << 1 << 9 << w << QRect(374, 105, 1872, 526);
-        QTest::newRow("1x11") << QSizeF(3840, 2160) << 1 << 11 << w << QRect(369, 108, 1847, 540);
-        QTest::newRow("2x7") << QSizeF(3840, 2160) << 2 << 7 << w << QRect(380, 216, 1904, 1080);
-        QTest::newRow("3x11") << QSizeF(3840, 2160) << 3 << 11 << w << QRect(369, 216, 1847, 1080);
-        QTest::newRow("2x2") << QSizeF(3840, 2160) << 2 << 2 << w << QRect(384, 216, 1920, 1080);
-        QTest::newRow("wide 2x2") << QSizeF(7680, 4320) << 2 << 2 << w << QRect(192, 108, 960, 540);
-        // The fraction goes before scaling; the single-precision factor lets
-        // the whole canvas fill the whole device.
-        QTest::newRow("5760 wide") << QSizeF(5760, 3240) << 2 << 2 << QRectF(100.9, 0, 5760, 3240)
-                                   << QRect(66, 0, 3840, 2160);
+        QTest::newRow("drag 1x7") << true << k4 << 1 << 7 << w << QRect(380, 107, 1904, 535);
+        QTest::newRow("drag 1x9") << true << k4 << 1 << 9 << w << QRect(374, 105, 1872, 526);
+        QTest::newRow("drag 1x11") << true << k4 << 1 << 11 << w << QRect(369, 108, 1847, 540);
+        QTest::newRow("drag 2x7") << true << k4 << 2 << 7 << w << QRect(380, 216, 1904, 1080);
+        QTest::newRow("drag 3x11") << true << k4 << 3 << 11 << w << QRect(369, 216, 1847, 1080);
+        QTest::newRow("drag 2x2") << true << k4 << 2 << 2 << w << QRect(384, 216, 1920, 1080);
+        QTest::newRow("drag wide 2x2") << true << QSizeF(7680, 4320) << 2 << 2 << w << QRect(192, 108, 960, 540);
+        QTest::newRow("key 1x7 has no seams") << false << k4 << 1 << 7 << w << QRect(384, 216, 1920, 1080);
+        QTest::newRow("key 4K") << false << k4 << 2 << 2 << QRectF(1000.7, 500.2, 1920.5, 1080)
+                                << QRect(1000, 500, 1920, 1080);
+        QTest::newRow("key row capped across") << false << QSizeF(7680, 1080) << 1 << 4
+                                               << QRectF(1001, 540.5, 960, 540) << QRect(500, 540, 480, 540);
+        // The drag drops the fraction before scaling, the keys after; the
+        // single-precision factor lets the whole canvas fill the whole device.
+        const QRectF fraction(100.9, 0, 5760, 3240);
+        QTest::newRow("drag 5760 wide") << true << QSizeF(5760, 3240) << 2 << 2 << fraction << QRect(66, 0, 3840, 2160);
+        QTest::newRow("key 5760 wide") << false << QSizeF(5760, 3240) << 2 << 2 << fraction << QRect(67, 0, 3840, 2160);
     }
 
-    void dragRoadSendsDevicePixels()
+    void canvasToDevice()
     {
+        QFETCH(bool, drag);
         QFETCH(QSizeF, canvas);
         QFETCH(int, rows);
         QFETCH(int, columns);
         QFETCH(QRectF, window);
         QFETCH(QRect, device);
-        const Factors f = seamFactors(canvas.width(), canvas.height(), rows, columns);
-        QCOMPARE(QRect(deviceFromWholeCanvas(window.x(), f.x), deviceFromWholeCanvas(window.y(), f.y),
-                       deviceFromWholeCanvas(window.width(), f.x), deviceFromWholeCanvas(window.height(), f.y)),
-                 device);
-    }
-
-    // Keys and the position pulses: the canvas only capped at the device space.
-    void keyRoadSendsDevicePixels_data()
-    {
-        QTest::addColumn<QSizeF>("canvas");
-        QTest::addColumn<QRectF>("window");
-        QTest::addColumn<QRect>("device");
-        QTest::newRow("4K as it is") << QSizeF(3840, 2160) << QRectF(1000.7, 500.2, 1920.5, 1080)
-                                     << QRect(1000, 500, 1920, 1080);
-        QTest::newRow("5760 wide") << QSizeF(5760, 3240) << QRectF(100.9, 0, 5760, 3240) << QRect(67, 0, 3840, 2160);
-        QTest::newRow("row capped across") << QSizeF(7680, 1080) << QRectF(1001, 540.5, 960, 540)
-                                           << QRect(500, 540, 480, 540);
-    }
-
-    void keyRoadSendsDevicePixels()
-    {
-        QFETCH(QSizeF, canvas);
-        QFETCH(QRectF, window);
-        QFETCH(QRect, device);
-        const Factors f = cappedFactors(canvas.width(), canvas.height());
-        QCOMPARE(QRect(deviceFromCanvas(window.x(), f.x), deviceFromCanvas(window.y(), f.y),
-                       deviceFromCanvas(window.width(), f.x), deviceFromCanvas(window.height(), f.y)),
+        const Factors f = drag ? seamFactors(canvas.width(), canvas.height(), rows, columns)
+                               : cappedFactors(canvas.width(), canvas.height());
+        const auto convert = drag ? deviceFromWholeCanvas : deviceFromCanvas;
+        QCOMPARE(QRect(convert(window.x(), f.x), convert(window.y(), f.y), convert(window.width(), f.x),
+                       convert(window.height(), f.y)),
                  device);
     }
 
