@@ -72,6 +72,22 @@ void splitLayout(const QString &name, int &rows, int &columns)
     columns = parts.value(1).toInt();
 }
 
+// Device pixels per canvas pixel of the scene, with the seams of its layout
+// or only capped at the device space.
+WallGeometry::Factors seamFactors(const ResolutionRatioScene *scene)
+{
+    int rows = 0, columns = 0;
+    splitLayout(scene->layoutName(), rows, columns);
+    const QRectF rect = scene->sceneRect();
+    return WallGeometry::seamFactors(rect.width(), rect.height(), rows, columns);
+}
+
+WallGeometry::Factors cappedFactors(const ResolutionRatioScene *scene)
+{
+    const QRectF rect = scene->sceneRect();
+    return WallGeometry::cappedFactors(rect.width(), rect.height());
+}
+
 bool linkUp() { return g_networkConnected || g_serialConnected || g_offlineMode; }
 
 bool isDragMode(int mode) { return mode >= 1 && mode <= 6; }
@@ -93,20 +109,6 @@ const QString &UserView::menuText(int row, int language)
     if (row < 0 || row >= kMenuRowCount)
         return empty;
     return table[row][(language >= 0 && language < 4) ? language : 0];
-}
-
-WallGeometry::Factors UserView::dragFactors(const ResolutionRatioScene *scene)
-{
-    int rows = 0, columns = 0;
-    splitLayout(scene->layoutName(), rows, columns);
-    const QRectF rect = scene->sceneRect();
-    return WallGeometry::seamFactors(rect.width(), rect.height(), rows, columns);
-}
-
-WallGeometry::Factors UserView::keyFactors(const ResolutionRatioScene *scene)
-{
-    const QRectF rect = scene->sceneRect();
-    return WallGeometry::cappedFactors(rect.width(), rect.height());
 }
 
 QString UserView::layerOrderText(const ResolutionRatioScene *scene)
@@ -621,7 +623,7 @@ void UserView::onLayerAction(int k)
 QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 {
     using WallGeometry::deviceFromWholeCanvas;
-    const WallGeometry::Factors f = dragFactors(currentScene());
+    const WallGeometry::Factors f = seamFactors(currentScene());
     const QPointF pos = channel->pos();
     return DeviceCommand::geometryCommand(index, deviceFromWholeCanvas(pos.x(), f.x), deviceFromWholeCanvas(pos.y(), f.y),
                                           deviceFromWholeCanvas(channel->mRect.width(), f.x),
@@ -700,7 +702,7 @@ int UserView::openWindowAt(QPoint globalPos)
     if (y + h > H)
         y = truncated(H - h);
     // Scaled like the drag road, so walls beyond the device space get device pixels.
-    const WallGeometry::Factors f = dragFactors(scene);
+    const WallGeometry::Factors f = seamFactors(scene);
     sendGeometry(channel, index, deviceFromWholeCanvas(x, f.x), deviceFromWholeCanvas(y, f.y),
                  deviceFromWholeCanvas(w, f.x), deviceFromWholeCanvas(h, f.y));
     return index;
@@ -714,7 +716,7 @@ void UserView::handleKey(int key, int step)
         return;
     using WallGeometry::deviceFromCanvas;
     ResolutionRatioScene *scene = currentScene();
-    const WallGeometry::Factors f = keyFactors(scene);
+    const WallGeometry::Factors f = cappedFactors(scene);
     const int w = mCurrentChannelIndex;
     InputChannel *channel = scene->mChannels.at(w);
 
@@ -858,7 +860,7 @@ void UserView::onSendXYPos(int index, int sendModeIndex)
     if (mXYPosBusy || !checkedIndex(index))
         return;
     using WallGeometry::deviceFromCanvas;
-    const WallGeometry::Factors f = keyFactors(currentScene());
+    const WallGeometry::Factors f = cappedFactors(currentScene());
     InputChannel *channel = currentScene()->mChannels.at(index);
     mXYPosBusy = true;
     const QString xText = DeviceCommand::windowCommand(index, DeviceCommand::PosX, deviceFromCanvas(channel->x(), f.x));
@@ -881,7 +883,7 @@ void UserView::stepPosition()
     if (!channel)
         return;
     using WallGeometry::deviceFromCanvas;
-    const WallGeometry::Factors f = keyFactors(currentScene());
+    const WallGeometry::Factors f = cappedFactors(currentScene());
     const int w = mCurrentChannelIndex;
     switch (g_stepCounter) {
     case 0:
@@ -1085,7 +1087,7 @@ void UserView::mouseDoubleClickEvent(QMouseEvent *event)
 
     const qreal W = scene->sceneRect().width();
     const qreal H = scene->sceneRect().height();
-    const WallGeometry::Factors f = keyFactors(scene);
+    const WallGeometry::Factors f = cappedFactors(scene);
     const int cellW = WallGeometry::truncated(W / columns);
     const int cellH = WallGeometry::truncated(H / rows);
 

@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QPointF>
 
-#include "wallgeometry.h"
-
 class MainWindow;
 class ResolutionRatioScene;
 class InputChannel;
@@ -56,10 +54,6 @@ public:
 
     // The four-language menu table: row, language column 0..3.
     static const QString &menuText(int row, int language);
-    // Canvas pixels to device pixels: the drag road's by canvas size and
-    // layout, the keys' only capped at the device space.
-    static WallGeometry::Factors dragFactors(const ResolutionRatioScene *scene);
-    static WallGeometry::Factors keyFactors(const ResolutionRatioScene *scene);
     // Layer-order command: "0410" and one digit per layer, front first.
     static QString layerOrderText(const ResolutionRatioScene *scene);
 

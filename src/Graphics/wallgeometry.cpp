@@ -8,17 +8,9 @@ namespace WallGeometry {
 
 namespace {
 
-struct Seam
-{
-    int columns;
-    int width;       // device pixels the row fills
-    int rowHeight;   // device lines of a wall of one such row
-};
-constexpr Seam kSeams[] = {{7, 3808, 1071}, {9, 3744, 1053}, {11, 3696, 1080}};
-
 const Seam *seamOf(int columns)
 {
-    for (const Seam &seam : kSeams) {
+    for (const Seam &seam : Seams) {
         if (seam.columns == columns)
             return &seam;
     }
@@ -68,18 +60,6 @@ Factors cappedFactors(double canvasWidth, double canvasHeight)
             float(std::min<double>(canvasHeight, DeviceHeight) / canvasHeight)};
 }
 
-int seamDeviceWidth(int columns)
-{
-    const Seam *seam = seamOf(columns);
-    return seam ? seam->width : 0;
-}
-
-int seamRowHeight(int columns)
-{
-    const Seam *seam = seamOf(columns);
-    return seam ? seam->rowHeight : 0;
-}
-
 Factors seamFactors(double canvasWidth, double canvasHeight, int rows, int columns)
 {
     const Seam *seam = seamOf(columns);
@@ -107,8 +87,8 @@ float canvasFromDevice(int device, float factor)
 QRectF canvasFromDeviceReply(double x, double y, double width, double height, int rows, int columns)
 {
     if (rows == 1 && columns != 1) {
-        const int seamWidth = seamDeviceWidth(columns == 11 ? 9 : columns);
-        const double f = seamWidth > 0 ? double(DeviceWidth) / seamWidth : 1.0;
+        const Seam *seam = seamOf(columns == 11 ? 9 : columns);
+        const double f = seam ? double(DeviceWidth) / seam->width : 1.0;
         const float divisor = 2 / static_cast<float>(columns);
         return QRectF(x / divisor * f, y * f, width / divisor * f, height * f);
     }

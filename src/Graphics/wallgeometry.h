@@ -9,9 +9,9 @@
 // panel's X/Y/width/height edits. A wall of one row or one column of screens
 // is drawn as long as its screens; any other grid is drawn on a 4K canvas, and
 // the panel counts half a screen's length per canvas pixel and grid step.
-// Each road that converts has its own rounding (single or double precision,
-// truncation before or after scaling); the box has always received exactly
-// these values, so each road keeps its function. Nothing here reads a global.
+// Each road keeps its own rounding (single or double precision, truncation
+// before or after scaling): the values the box receives depend on it.
+// Nothing here reads a global.
 namespace WallGeometry {
 
 constexpr int DeviceWidth = 3840;        // the box's output space
@@ -47,16 +47,20 @@ struct Factors
 
 // The canvas squeezed into the device space where it is larger, else 1.
 Factors cappedFactors(double canvasWidth, double canvasHeight);
-// Rows of 7, 9 or 11 screens lose device pixels at their seams: the device
-// width such a row fills, and the height of a wall of one such row; 0 for
-// other column counts.
-int seamDeviceWidth(int columns);
-int seamRowHeight(int columns);
-// Factors of the drag road: the seams of 7, 9 or 11 columns, else capped.
+// Rows of 7, 9 or 11 screens lose device pixels at their seams.
+struct Seam
+{
+    int columns;
+    int width;       // device pixels such a row fills
+    int rowHeight;   // device lines of a wall of one such row
+};
+constexpr Seam Seams[] = {{7, 3808, 1071}, {9, 3744, 1053}, {11, 3696, 1080}};
+
+// Factors with the seams of 7, 9 or 11 columns, else capped.
 Factors seamFactors(double canvasWidth, double canvasHeight, int rows, int columns);
 
-// Canvas to device. The drag road (drag, drop, double-click) truncates the
-// canvas value and then the product; the key road truncates the product only.
+// Canvas to device. Drag, drop and double-click truncate the canvas value and
+// then the product; keys and position pulses truncate the product only.
 int deviceFromWholeCanvas(double canvas, float factor);
 int deviceFromCanvas(double canvas, float factor);
 // Device to canvas for a TCP window frame, in single precision.
