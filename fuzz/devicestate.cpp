@@ -2,6 +2,7 @@
 // supplies: the version of a search answer or the device table, the grid and
 // stacking texts of the global answer, and the codes of a window answer.
 #include "fuzzcheck.h"
+#include "Graphics/wallgeometry.h"
 #include "link/devicestate.h"
 
 #include <cmath>
@@ -31,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         classifyResolutionCode(code, 39);
         const int angle = rotationFromDevice(code, data[2], data[3], 0);
         FUZZ_CHECK(angle == 0 || angle == 90 || angle == 180 || angle == 270);
-        const DeviceGeometry g = scaleDeviceGeometry(word(2), word(4), word(6), word(8),
-                                                     1 + data[10] % 18, 1 + data[11] % 18);
-        FUZZ_CHECK(std::isfinite(g.x) && std::isfinite(g.y) && std::isfinite(g.width) && std::isfinite(g.height));
+        const QRectF g = WallGeometry::canvasFromDeviceReply(word(2), word(4), word(6), word(8),
+                                                             1 + data[10] % 18, 1 + data[11] % 18);
+        FUZZ_CHECK(std::isfinite(g.x()) && std::isfinite(g.y()) && std::isfinite(g.width()) && std::isfinite(g.height()));
     }
     return 0;
 }
