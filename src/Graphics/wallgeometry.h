@@ -8,7 +8,8 @@
 // pixels), the box's output space (device pixels) and the selected-window
 // panel's X/Y/width/height edits. A wall of one row or one column of screens
 // is drawn as long as its screens; any other grid is drawn on a 4K canvas, and
-// the panel counts half a screen's length per canvas pixel and grid step.
+// as the panel counts each screen at its full size, one canvas pixel of such a
+// grid is columns / 2 panel units across and rows / 2 down.
 // Each road keeps its own rounding (single or double precision, truncation
 // before or after scaling): the values the box receives depend on it.
 // Nothing here reads a global.
@@ -47,6 +48,7 @@ struct Factors
 
 // The canvas squeezed into the device space where it is larger, else 1.
 Factors cappedFactors(double canvasWidth, double canvasHeight);
+
 // Rows of 7, 9 or 11 screens lose device pixels at their seams.
 struct Seam
 {
