@@ -13,6 +13,7 @@
 
 #include "communicationdialog.h"
 #include "globals.h"
+#include "link/linkstatus.h"
 #include "Graphics/sliceupscene.h"
 #include "Graphics/sliceupsizeitem.h"
 #include "link/serialportmanager.h"
@@ -125,9 +126,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->pushButtonReset103->hide();
     ui->testButton->hide();
 
-    g_pendingStatusCode = 1;
-    g_statusMessagePending = true;
-    showStatusText(statusLine(1));
+    postLinkStatus(kStatusNotConnected);
+    showStatusText(statusLine(kStatusNotConnected));
 
     ui->MyMessageButton->hide();
 

@@ -92,6 +92,10 @@ public:
     bool checkConnected();
     void enableControls();
     void disableControls();
+    // The offline button and the editing controls as a link comes up or goes.
+    void showLinkControls(bool linked);
+    // Once the network link is closed every input counts as usable again.
+    void clearUnsupportedInputs();
     void setEditingControlsEnabled(bool enabled);
     void setCurrentWindowsMovable(bool movable); // the four windows of the shown canvas
     void onConnectTimeout();
@@ -109,7 +113,6 @@ public:
     bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);
     void applyGlobalReply();
     void applyWindowReply(int window, const QMap<int, QString> &reply);
-    void fillDeviceTableRow(const QByteArray &datagram);
     void fileStatusRecords(const QByteArray &datagram);
 
     // ---- panels, modes and presets (preset/) ----
@@ -246,10 +249,8 @@ public:
     CommunicationDialog *mCommunicationDialog = nullptr;
     int mStoredRowIndex = 0;
     int mStoredColumnIndex = 0;
-    int mDeviceTableRow = 1;
     QString mDeviceIp;
     bool mDiscoveryMode = false;
-    bool mUdpSession = false;
     QMap<int, QString> mReplyMapA;
     QMap<int, QString> mReplyMapB;
     QMap<int, QString> mReplyMapC;

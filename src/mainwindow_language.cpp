@@ -3,9 +3,6 @@
 
 #include <iterator>
 
-#include <QLayout>
-#include <QPushButton>
-#include <QSpacerItem>
 
 #include "communicationdialog.h"
 #include "globals.h"
@@ -15,34 +12,6 @@
 #include "preset/myframe.h"
 #include "screen/languagefile.h"
 #include "titlebar/maintitlebar.h"
-
-namespace {
-
-// Width of the network dialog's spacer between its address-change and
-// connect buttons: longer captions leave less room.
-void setNetworkSpacerWidth(QWidget *dialog, int width)
-{
-    QWidget *left = dialog->findChild<QWidget *>(QStringLiteral("changeIP"));
-    QWidget *right = dialog->findChild<QWidget *>(QStringLiteral("ptn_connectDevice"));
-    if (!left || !right)
-        return;
-    const QList<QLayout *> layouts = dialog->findChildren<QLayout *>();
-    for (QLayout *layout : layouts) {
-        const int from = layout->indexOf(left);
-        const int to = layout->indexOf(right);
-        if (from < 0 || to < 0)
-            continue;
-        for (int i = qMin(from, to) + 1; i < qMax(from, to); ++i) {
-            if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem()) {
-                spacer->changeSize(width, 20, QSizePolicy::Minimum, QSizePolicy::Minimum);
-                layout->invalidate();
-            }
-        }
-        return;
-    }
-}
-
-} // namespace
 
 void MainWindow::changeLanguage(int index)
 {
@@ -97,14 +66,12 @@ void MainWindow::changeLanguage(int index)
         if (g_serialConnected)
             ui->openButton->setText(QString::fromUtf8(c.closePort));
         WaitingWidget::setSize(c.waitingWidth, 100);
-        setNetworkSpacerWidth(mNetworkDialog, c.spacerWidth);
+        mNetworkDialog->setButtonSpacing(c.spacerWidth);
     }
     // The network dialog's open button was retranslated to "open" too; while
     // the port is open it must say what the main form's says.
-    if (g_serialConnected) {
-        if (auto *dialogOpen = mNetworkDialog->findChild<QPushButton *>(QStringLiteral("openButton")))
-            dialogOpen->setText(ui->openButton->text());
-    }
+    if (g_serialConnected)
+        mNetworkDialog->setOpenButtonText(ui->openButton->text());
 
     int next = 0;
     for (InputSourceButton *button : qAsConst(mInputSourceButtons)) {

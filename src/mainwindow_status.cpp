@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "globals.h"
+#include "link/linkstatus.h"
 #include "maincontent/myslider.h"
 #include "networkdialog.h"
 
@@ -44,22 +45,17 @@ void MainWindow::initStatusTexts()
 QString MainWindow::statusLine(int code) const
 {
     const int l = languageColumn();
-    if (code >= 0 && code <= 9)
+    if (code >= 0 && code <= kStatusOffline)
         return mStatusText[0][l] + mStatusText[code][l];
 
     int stateRow;
     switch (code) {
-    case 14: stateRow = 2; break;
-    case 15: stateRow = 1; break;
-    case 16: stateRow = 8; break;
+    case kStatusSerialConnected: stateRow = kStatusConnected; break;
+    case kStatusSerialNotConnected: stateRow = kStatusNotConnected; break;
+    case kStatusSerialConnecting: stateRow = kStatusConnecting; break;
     default: return QString();
     }
-    // The port is the one chosen in the network dialog's serial combo.
-    QString port;
-    if (mNetworkDialog) {
-        if (auto *combo = mNetworkDialog->findChild<QComboBox *>(QStringLiteral("serialPortComboBox")))
-            port = combo->currentText();
-    }
+    const QString port = mNetworkDialog ? mNetworkDialog->serialPortText() : QString();
     return mStatusText[0][l] + port + QLatin1Char(' ') + mStatusText[stateRow][l];
 }
 

@@ -17,6 +17,7 @@
 #include <QDebug>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpacerItem>
 #include <QNetworkInterface>
 #include <QTimer>
 #include <QUdpSocket>
@@ -56,9 +57,9 @@ NetworkDialog::NetworkDialog(QWidget *parent) : QWidget(parent), ui(new Ui::Netw
     portPoll->start(1000);
     mCountdownTimer = new QTimer(this);
     mCountdownTimer->setInterval(1000);
-    connect(mCountdownTimer, SIGNAL(timeout()), this, SLOT(upDatatimer()));
+    connect(mCountdownTimer, &QTimer::timeout, this, &NetworkDialog::upDatatimer);
 
-    table->hideColumn(7);
+    table->hideColumn(DeviceColumn::Type);
 }
 
 NetworkDialog::~NetworkDialog()
@@ -67,9 +68,90 @@ NetworkDialog::~NetworkDialog()
     delete ui;
 }
 
-Ui_NetworkDialog NetworkDialog::getUi() const
+DiscoveryRow NetworkDialog::selectedDevice() const
 {
-    return *ui;
+    const int row = selectedRow();
+    DiscoveryRow device;
+    device.ip = cellText(row, DeviceColumn::Ip);
+    device.mac = cellText(row, DeviceColumn::Mac);
+    device.port = cellText(row, DeviceColumn::Port);
+    device.version = cellText(row, DeviceColumn::Version);
+    device.protocol = cellText(row, DeviceColumn::Protocol);
+    device.callback = cellText(row, DeviceColumn::Callback);
+    device.type = cellText(row, DeviceColumn::Type);
+    device.dhcp = device.protocol == QLatin1String("DHCP");
+    return device;
+}
+
+QString NetworkDialog::serialPortText() const
+{
+    return ui->serialPortComboBox->currentText();
+}
+
+int NetworkDialog::serialPortIndex() const
+{
+    return ui->serialPortComboBox->currentIndex();
+}
+
+QString NetworkDialog::localAddress() const
+{
+    return ui->cbx_ipAddress->currentText();
+}
+
+void NetworkDialog::setSerialPortTexts(const QStringList &texts)
+{
+    ui->serialPortComboBox->clear();
+    ui->serialPortComboBox->addItems(texts);
+}
+
+void NetworkDialog::setOpenButtonText(const QString &text)
+{
+    ui->openButton->setText(text);
+}
+
+void NetworkDialog::setButtonSpacing(int width)
+{
+    ui->horizontalSpacer_3->changeSize(width, 20, QSizePolicy::Minimum, QSizePolicy::Minimum);
+    ui->horizontalLayout->invalidate();
+}
+
+void NetworkDialog::addSearchAnswer(const QByteArray &datagram)
+{
+    QTableWidget *table = ui->tableWidget;
+    const int row = mNextSearchRow;
+    while (table->rowCount() <= row + 1) {
+        table->setRowCount(table->rowCount() + 1);
+        createRowItems(table->rowCount() - 1, true);
+    }
+
+    DiscoveryRow reply;
+    if (!parseDiscoveryReply(datagram, &reply))
+        return;
+    // A box answers once per request and interface; its repeats add no row.
+    const QStringList cells = reply.cells(row);
+    for (int listed = 0; listed < row; ++listed) {
+        bool same = true;
+        for (int column = DeviceColumn::Ip; same && column < table->columnCount() && column < cells.size(); ++column)
+            same = cellText(listed, column) == cells.at(column);
+        if (same)
+            return;
+    }
+
+    mMacList.append(reply.mac);
+    for (int column = 0; column < table->columnCount() && column < cells.size(); ++column) {
+        QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, item);
+        }
+        item->setText(cells.at(column));
+        const bool fixed = column == DeviceColumn::Callback || column == DeviceColumn::Type
+                || (reply.dhcp && (column == DeviceColumn::Ip || column == DeviceColumn::Mac));
+        if (fixed)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    }
+    ++mNextSearchRow;
 }
 
 void NetworkDialog::retranslateUi()
@@ -85,8 +167,8 @@ void NetworkDialog::createRowItems(int row, bool searchColumns)
     for (int column = 0; column < table->columnCount(); ++column) {
         auto *item = new QTableWidgetItem;
         item->setTextAlignment(Qt::AlignCenter);
-        const bool editable = column == 1 || column == 2
-                || (searchColumns && (column == 6 || column == 7));
+        const bool editable = column == DeviceColumn::Ip || column == DeviceColumn::Mac
+                || (searchColumns && (column == DeviceColumn::Callback || column == DeviceColumn::Type));
         if (!editable)
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
         table->setItem(row, column, item);
@@ -151,8 +233,7 @@ void NetworkDialog::on_ptn_findDevice_clicked()
     }
 
     mMacList.clear();
-    if (mMainWindow)
-        mMainWindow->mDeviceTableRow = 0;
+    mNextSearchRow = 0;
     ui->tableWidget->clearContents();
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row)
         createRowItems(row, true);
@@ -222,7 +303,8 @@ void NetworkDialog::on_ptn_connectDevice_clicked()
         warn(tr("请先选择要连接的设备！"));
         return;
     }
-    if (cellText(row, 1).isEmpty() || cellText(row, 3).isEmpty()) {
+    const DiscoveryRow device = selectedDevice();
+    if (device.ip.isEmpty() || device.port.isEmpty()) {
         warn(tr("IP地址、TCP端口号为必填！"));
         return;
     }
@@ -230,9 +312,9 @@ void NetworkDialog::on_ptn_connectDevice_clicked()
         warn(tr("您已建立连接，若要建立新的连接，请先断开连接！"));
         return;
     }
-    mIp = cellText(row, 1);
-    mMac = cellText(row, 2);
-    mPort = cellText(row, 3);
+    mIp = device.ip;
+    mMac = device.mac;
+    mPort = device.port;
 
     const QStringList ipParts = mIp.split(QLatin1Char('.'));
     bool ipOk = ipParts.size() == 4;
@@ -256,10 +338,9 @@ void NetworkDialog::on_ptn_connectDevice_clicked()
         }
     }
 
-    const QString protocol = cellText(row, 5);
-    if (protocol == QLatin1String("DHCP")) {
+    if (device.protocol == QLatin1String("DHCP")) {
         mMainWindow->connectDevice(true);
-    } else if (protocol == QLatin1String("UDP")) {
+    } else if (device.protocol == QLatin1String("UDP")) {
         mMainWindow->connectDevice(false);
     } else {
         warn(tr("未确定连接协议，无法连接"));
@@ -267,9 +348,8 @@ void NetworkDialog::on_ptn_connectDevice_clicked()
     }
 
     applyTimerInterval();
-    mMainWindow->getUi()->ptn_offLine->setEnabled(false);
-    mMainWindow->enableControls();
-    postLinkStatus(g_networkConnected ? 2 : 1);
+    mMainWindow->showLinkControls(true);
+    postLinkStatus(g_networkConnected ? kStatusConnected : kStatusNotConnected);
 }
 
 void NetworkDialog::on_ptn_disconnectDevice_clicked()
@@ -282,31 +362,20 @@ void NetworkDialog::on_ptn_disconnectDevice_clicked()
     if (g_networkConnected)
         return;   // nothing was closed; the link reported why
     applyTimerInterval();
-    if (!g_serialConnected) {
-        mMainWindow->disableControls();
-        mMainWindow->getUi()->ptn_offLine->setEnabled(true);
-    }
-    postLinkStatus(1);
+    if (!g_serialConnected)
+        mMainWindow->showLinkControls(false);
+    postLinkStatus(kStatusNotConnected);
     MyMessageBox::information(this, tr("提示"), tr("连接已断开"));
-    for (int &supported : g_windowInputSupported)
-        supported = 1;
-    mMainWindow->getUi()->label_sliceImage->hide();
+    mMainWindow->clearUnsupportedInputs();
 }
 
 void NetworkDialog::on_openButton_clicked()
 {
     mMainWindow->on_openButton_clicked();
     applyTimerInterval();
-    Ui_MainWindow *mainUi = mMainWindow->getUi();
-    if (!g_serialConnected && !g_networkConnected) {
-        mainUi->ptn_offLine->setEnabled(true);
-        mMainWindow->disableControls();
-        postLinkStatus(15);
-    } else {
-        mainUi->ptn_offLine->setEnabled(false);
-        mMainWindow->enableControls();
-        postLinkStatus(14);
-    }
+    const bool linked = g_serialConnected || g_networkConnected;
+    mMainWindow->showLinkControls(linked);
+    postLinkStatus(linked ? kStatusSerialConnected : kStatusSerialNotConnected);
 }
 
 void NetworkDialog::applyTimerInterval()
@@ -330,12 +399,12 @@ void NetworkDialog::on_changeIP_clicked()
         return;
     }
     QList<int> octets;
-    if (!parseIpForChange(cellText(row, 1), &octets)) {
+    if (!parseIpForChange(cellText(row, DeviceColumn::Ip), &octets)) {
         warn(tr("请输入正确的IP地址"));
         return;
     }
-    QTableWidgetItem *macItem = ui->tableWidget->item(row, 2);
-    const QString mac = cellText(row, 2);
+    QTableWidgetItem *macItem = ui->tableWidget->item(row, DeviceColumn::Mac);
+    const QString mac = cellText(row, DeviceColumn::Mac);
     QList<int> macBytes;
     if (!parseMacForChange(mac, &macBytes)) {
         warn(tr("请输入正确的MAC地址"));
@@ -356,9 +425,9 @@ void NetworkDialog::on_changeIP_clicked()
         }
     }
 
-    QString local = cellText(row, 6);
+    QString local = cellText(row, DeviceColumn::Callback);
     if (local.isEmpty())
-        local = ui->cbx_ipAddress->currentText();
+        local = localAddress();
     const QHostAddress dest(broadcastOf(local));
 
     mMainWindow->bindUdpSocket(QHostAddress(local));

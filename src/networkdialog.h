@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "link/udpreply.h"
+
 class MainWindow;
 class NetworkHelp;
 class QTimer;
-class QTableWidgetItem;
-class Ui_NetworkDialog;
 namespace Ui { class NetworkDialog; }
 
 // Connection settings: device search, connect and disconnect, address change,
@@ -21,12 +21,28 @@ public:
     ~NetworkDialog() override;
 
     void setMainWindow(MainWindow *window) { mMainWindow = window; }
-    // A copy of the form record (its widget pointers).
-    Ui_NetworkDialog getUi() const;
     void retranslateUi();
     void applyTimerInterval();
     QStringList localIPv4Addresses() const;
     void pollSerialPorts();
+
+    // What the user chose here: the device of the selected row (all empty
+    // when none is selected), the serial port of the port list (its text, and
+    // its index, -1 for none), and this PC's address for a search.
+    DiscoveryRow selectedDevice() const;
+    QString serialPortText() const;
+    int serialPortIndex() const;
+    QString localAddress() const;
+
+    // The serial group mirrors the main form's port list and open button.
+    void setSerialPortTexts(const QStringList &texts);
+    void setOpenButtonText(const QString &text);
+    // Room between the address-change and connect buttons; longer captions
+    // leave less.
+    void setButtonSpacing(int width);
+
+    // Lists a search answer in the next row; a box's repeats add no row.
+    void addSearchAnswer(const QByteArray &datagram);
 
     // Gives every cell of the row an empty centred item; the editable columns
     // are those of a search (or only IP and MAC before any search).
@@ -41,6 +57,7 @@ public:
     QTimer *mCountdownTimer = nullptr;
     NetworkHelp *mHelp = nullptr;
     QStringList mMacList;
+    int mNextSearchRow = 1;   // the row the next search answer fills
 
 private slots:
     void on_ptn_refresh_clicked();

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "link/comchange.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "ptypair.h"
 
 #include <QSerialPort>

@@ -10,7 +10,7 @@
 #include <QTreeWidgetItem>
 
 #include "globals.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "maincontent/controltabwidget.h"
 #include "maincontent/controltreewidget.h"
 #include "maincontent/controlwidget/framecontrol/framewidget.h"

@@ -8,7 +8,7 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "link/devicepacket.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "mainwindow.h"
 
 #include <QComboBox>
@@ -21,11 +21,11 @@ class TstLinkGate : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    std::unique_ptr<MainWindow> w;
+    std::unique_ptr<WindowFixture> mFixture;
+    MainWindow *w = nullptr;
 
     template <class T>
-    T *ui(const char *name) const { return formChild<T>(w.get(), name); }
+    T *ui(const char *name) const { return formChild<T>(w, name); }
     QPushButton *button(const char *name) const { return ui<QPushButton>(name); }
     bool enabled(const char *name) const { return ui<QWidget>(name)->isEnabled(); }
     ResolutionRatioScene *scene() const { return ui<UserView>("graphicsView")->mScenes.at(w->mCurrentSceneIndex); }
@@ -38,18 +38,17 @@ class TstLinkGate : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(mDir.isValid());
-        enterPortlessLinkTest(mDir.path());
-    }
-
     void init()
     {
-        w = makeFreshLinkedMainWindow();
+        mFixture.reset(new WindowFixture([] { offerSerialPorts({}); }));
+        w = mFixture->mw;
     }
 
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        mFixture.reset();
+        w = nullptr;
+    }
 
     void gateRefusesWithoutLink()
     {
@@ -181,7 +180,7 @@ private slots:
 
     void noLinkDropsOnePerTickSilently()
     {
-        QSignalSpy log(w.get(), &MainWindow::readInfo);
+        QSignalSpy log(w, &MainWindow::readInfo);
         // The queue lengths right after each tick (this slot runs after the pump's).
         QObject recorder;
         QList<QPair<int, int>> queueAtTick;

@@ -7,7 +7,7 @@
 #include "Graphics/userview.h"
 #include "link/devicepacket.h"
 #include "link/networkportmanager.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "mainwindow.h"
 
 #include <QNetworkProxy>
@@ -24,8 +24,8 @@ class TstNetLinkPump : public QObject
 
     const QHostAddress mPc {QStringLiteral("10.77.0.1")};
     const QHostAddress mBox {QStringLiteral("10.77.0.2")};
-    QTemporaryDir mDir;
-    std::unique_ptr<MainWindow> w;
+    std::unique_ptr<WindowFixture> mFixture;
+    MainWindow *w = nullptr;
     QStringList mLog;
     QList<int> mQueueAtTick;
 
@@ -72,24 +72,19 @@ class TstNetLinkPump : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(mDir.isValid());
-        enterPortlessLinkTest(mDir.path());
-    }
-
     void init()
     {
-        w = makeFreshLinkedMainWindow();
+        mFixture.reset(new WindowFixture([] { offerSerialPorts({}); }));
+        w = mFixture->mw;
         // The pump alone: the link handlers of the sockets stay out of it.
-        QObject::disconnect(w->mTcpSocket, nullptr, w.get(), nullptr);
-        QObject::disconnect(w->mUdpSocket, nullptr, w.get(), nullptr);
+        QObject::disconnect(w->mTcpSocket, nullptr, w, nullptr);
+        QObject::disconnect(w->mUdpSocket, nullptr, w, nullptr);
         w->mSendTimer->stop();
         w->mSendPackets->clear();
         w->mSendTexts->clear();
         mLog.clear();
         mQueueAtTick.clear();
-        connect(w.get(), &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
+        connect(w, &MainWindow::readInfo, this, [this](const QString &line) { mLog << line; });
         connect(w->mSendTimer, &QTimer::timeout, this, [this]() { mQueueAtTick << w->mSendPackets->size(); });
     }
 
@@ -98,7 +93,8 @@ private slots:
         w->mTcpSocket->abort();
         w->mUdpSocket->close();
         NetworkPortManager::getInstance()->mDhcpMode = false;
-        w.reset();
+        mFixture.reset();
+        w = nullptr;
     }
 
     void udpRoad_data()
@@ -118,7 +114,7 @@ private slots:
         QVERIFY(box.bind(mBox, dhcp ? 68 : 23));
         QVERIFY(w->bindUdpSocket(mPc));
         w->mDeviceIp = mBox.toString();
-        w->mUdpSession = true;
+        NetworkPortManager::getInstance()->setUdpSession(true);
         NetworkPortManager::getInstance()->mDhcpMode = dhcp;
         g_networkConnected = true;
         g_serialConnected = serialToo;
@@ -135,7 +131,7 @@ private slots:
         QVERIFY(box.bind(mBox, 23));
         QVERIFY(w->bindUdpSocket(mPc));
         w->mDeviceIp = mBox.toString();
-        w->mUdpSession = true;
+        NetworkPortManager::getInstance()->setUdpSession(true);
         g_networkConnected = true;
         w->mSendPackets->clear();
         w->mSendTexts->clear();
@@ -159,7 +155,7 @@ private slots:
         QVERIFY(server.waitForNewConnection(5000));
         QTcpSocket *box = server.nextPendingConnection();
         g_networkConnected = true;
-        w->mUdpSession = false;
+        NetworkPortManager::getInstance()->setUdpSession(false);
         // A device found by a search does not turn the TCP road into UDP.
         w->mDeviceIp = mBox.toString();
 
@@ -182,7 +178,7 @@ private slots:
         QVERIFY(server.listen(mBox, 2324));
         w->mTcpSocket->connectToHost(mBox, 2324);
         QVERIFY(w->mTcpSocket->waitForConnected(1000));
-        connect(w->mTcpSocket, &QTcpSocket::disconnected, w.get(), &MainWindow::onServerDisconnected);
+        connect(w->mTcpSocket, &QTcpSocket::disconnected, w, &MainWindow::onServerDisconnected);
         g_networkConnected = true;
         w->enableControls();
 

@@ -3,7 +3,7 @@
 #include "globals.h"
 #include "link/networkportmanager.h"
 #include "link/serialportmanager.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "maincontent/controlwidget/controlpagecommand.h"
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/controlwidget/framecontrol/framewidget.h"
@@ -127,8 +127,7 @@ private slots:
 
     void init()
     {
-        resetLinkFlags();
-        g_languageIndex = 0;
+        resetProgramState();
         mPty.reset(new PtyPair);
         mPage.reset(new FrameWidget);
         mPage->show();
@@ -141,7 +140,7 @@ private slots:
         NetworkPortManager::getInstance()->tcpSocket()->abort();
         mServer.reset(); // with the box's end
         mBox = nullptr;
-        resetLinkFlags();
+        resetProgramState();
     }
 
     void commandTexts_data()

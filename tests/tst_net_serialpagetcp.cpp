@@ -2,7 +2,7 @@
 
 #include "globals.h"
 #include "link/networkportmanager.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "maincontent/controlwidget/bannawidget/bannawidget.h"
 
 #include <QTcpServer>

@@ -12,6 +12,7 @@
 #include "fakeboxtcp.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "networkdialog.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
@@ -26,7 +27,7 @@ class TstNetTcpLink : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    WindowFixture *mFixture = nullptr;
     MainWindow *mWindow = nullptr;
     FakeBoxState mState;
     FakeBoxTcp *mBox = nullptr;
@@ -130,9 +131,8 @@ class TstNetTcpLink : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-        mWindow = new MainWindow;
+        mFixture = new WindowFixture;
+        mWindow = mFixture->mw;
         mWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(mWindow));
         mAnswerer = new DialogAnswerer(DialogAnswerer::Accept, this);
@@ -506,7 +506,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        delete mWindow;
+        delete mFixture;
         mWindow = nullptr;
     }
 };

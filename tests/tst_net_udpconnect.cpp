@@ -11,6 +11,7 @@
 #include "dialoganswerer.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -35,26 +36,26 @@ class TstNetUdpConnect : public QObject
                                   "08010001dc", "08010001dc", "08010001dc", "0802000161", "0802000161", "0802000161",
                                   "080300010a", "080300010a", "080300010a", "080400011c", "080400011c", "080400011c"};
 
-    UserView *view() const { return mStage.driver->mainWidget<UserView>("graphicsView"); }
+    UserView *view() const { return formChild<UserView>(mStage.window, "graphicsView"); }
     InputChannel *window(int i) const { return view()->mScenes.at(0)->mChannels.at(i); }
     // The state queries among the datagrams the box got (queued commands
     // keep going out while a refresh reads).
     QStringList queries() const { return mStage.box->unicastHex().filter(QRegularExpression("^080[1-5]")); }
-    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
-    void clickMain(const char *name) { QTest::mouseClick(mStage.driver->mainWidget<QPushButton>(name), Qt::LeftButton); }
+    QComboBox *combo(const char *name) const { return formChild<QComboBox>(mStage.window, name); }
+    void clickMain(const char *name) { QTest::mouseClick(formChild<QPushButton>(mStage.window, name), Qt::LeftButton); }
 
     // The tests after the first work on its link; a failed test may have
     // ended it, and then it is made again.
     bool ensureUdpLink()
     {
-        if (g_networkConnected && mStage.window->mUdpSession)
+        if (g_networkConnected && NetworkPortManager::getInstance()->udpSession())
             return true;
         if (!mStage.driver->quickSearch())
             return false;
         mStage.driver->selectRow(0);
         mStage.driver->click("ptn_connectDevice");
         mStage.answerer->clear();
-        return g_networkConnected && mStage.window->mUdpSession;
+        return g_networkConnected && NetworkPortManager::getInstance()->udpSession();
     }
 
     // A wall of one row of seven screens with a different state per window.
@@ -140,8 +141,7 @@ private slots:
         NetworkPortManager *holder = NetworkPortManager::getInstance();
         QVERIFY(g_networkConnected);
         QVERIFY(g_offlineMode);
-        QVERIFY(mStage.window->mUdpSession);
-        QVERIFY(holder->mUdpSession);
+        QVERIFY(holder->udpSession());
         QVERIFY(!holder->mDhcpMode);
         QCOMPARE(mStage.window->mDeviceIp, QString("10.77.0.2"));
         QCOMPARE(holder->mDeviceIp, QString("10.77.0.2"));
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 2);
         QCOMPARE(mStage.window->mSendTimer->interval(), 55);
-        QVERIFY(!mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QVERIFY(!formChild<QPushButton>(mStage.window, "ptn_offLine")->isEnabled());
 
         // The traffic log.
         QCOMPARE(mLog.first(), QString("MainWindow::connect\uFF1Aversion —— 2.4.10 | versionType —— 5"));
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(QSize(buttons.at(3)->mSourceWidth, buttons.at(3)->mSourceHeight), table.at(6));
         QCOMPARE(QList<int>({g_windowInputSupported[0], g_windowInputSupported[1], g_windowInputSupported[2],
                              g_windowInputSupported[3]}), QList<int>({1, 0, 0, 1}));
-        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
+        QVERIFY(formChild<QLabel>(mStage.window, "label_sliceImage")->isHidden());
         QVERIFY(mLog.contains(QString("窗口1，输入源1-低分辨率不支持，使用720P分辨率(%1x%2)")
                               .arg(table.at(6).width()).arg(table.at(6).height())));
         QVERIFY(mLog.contains("窗口2，输入源4-无信号或输入分辨率不识别，使用默认分辨率(3840x2160)"));
@@ -232,7 +232,7 @@ private slots:
         // The panel shows the selected window as the read left it.
         const int selected = combo("currentChannelCBox")->currentIndex();
         QVERIFY(window(selected)->mCropHEnd != 3840);
-        QCOMPARE(mStage.driver->mainWidget<QLineEdit>("ldt_HorizontalEndLocation")->text(),
+        QCOMPARE(formChild<QLineEdit>(mStage.window, "ldt_HorizontalEndLocation")->text(),
                  QString::number(window(selected)->mCropHEnd));
 
         for (int i = 0; i < 4; ++i)
@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(mStage.busyTexts().last(), QString("刷新成功！"));
         QVERIFY(!mStage.busyTexts().contains("连接成功！"));
         QVERIFY(g_networkConnected);
-        QVERIFY(mStage.window->mUdpSession);
+        QVERIFY(NetworkPortManager::getInstance()->udpSession());
         const double f = 120.0 / 119.0;
         const double k = 2 / 7.0f;
         QCOMPARE(window(1)->pos(), QPointF(10 / k * f, 20 * f));
@@ -293,8 +293,8 @@ private slots:
     {
         QVERIFY(ensureUdpLink());
         // The link stays what it was, even when a check below fails.
-        const auto restore = qScopeGuard([this] { mStage.window->mUdpSession = true; });
-        mStage.window->mUdpSession = false;
+        const auto restore = qScopeGuard([] { NetworkPortManager::getInstance()->setUdpSession(true); });
+        NetworkPortManager::getInstance()->setUdpSession(false);
         mStage.box->clear();
         mStage.answerer->clear();
         clickMain("ptn_refresh");
@@ -314,8 +314,7 @@ private slots:
         QCOMPARE(queries(), kQueries.mid(0, 4));
         QCOMPARE(mStage.busyTexts().last(), QString("刷新失败！"));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
-        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(mStage.window->ReplyState, 0);
         QCOMPARE(g_pendingStatusCode, 1);
 

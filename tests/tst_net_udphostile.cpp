@@ -6,8 +6,10 @@
 #include <QUdpSocket>
 
 #include "dialoganswerer.h"
+#include "link/udpreply.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -29,7 +31,7 @@ class TstNetUdpHostile : public QObject
 
     InputChannel *window(int i) const
     {
-        return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+        return formChild<UserView>(mStage.window, "graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
 
 private slots:
@@ -75,9 +77,9 @@ private slots:
             mStage.box->clear();
             QVERIFY(mStage.driver->quickSearch());
         } else {
-            mStage.driver->setCell(0, 4, version);
+            mStage.driver->setCell(0, DeviceColumn::Version, version);
         }
-        QCOMPARE(mStage.driver->cell(0, 4), version);
+        QCOMPARE(mStage.driver->cell(0, DeviceColumn::Version), version);
 
         mStage.connectToFirstRow();
         QCOMPARE(mStage.messageTexts(), QStringList({"未识别的下位机版本，连接错误！"}));

@@ -6,8 +6,10 @@
 #include <QTableWidget>
 
 #include "dialoganswerer.h"
+#include "link/udpreply.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -76,7 +78,7 @@ private slots:
     void listsTheLocalAddresses()
     {
         mStage.driver->dialog()->hide();
-        QTest::mouseClick(mStage.driver->mainWidget<QPushButton>("NetConnectBtn"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(mStage.window, "NetConnectBtn"), Qt::LeftButton);
         QVERIFY(mStage.driver->dialog()->isVisible());
         const QStringList addresses = mStage.driver->dialog()->localIPv4Addresses();
         QVERIFY(addresses.contains("10.77.0.1"));
@@ -129,18 +131,20 @@ private slots:
         QVERIFY(!mStage.window->mDiscoveryMode);
         QVERIFY(mStage.driver->button("changeIP")->isEnabled());
 
-        QCOMPARE(QStringList({cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4), cell(0, 5), cell(0, 6), cell(0, 7)}),
-                 QStringList({"1", "10.77.0.2", "00-11-22-33-44-55", "23", "2.4.10", "UDP", "10.77.0.1", "Halden"}));
-        QCOMPARE(cell(1, 1), QString());
+        QStringList firstRow;
+        for (int column = 0; column < DeviceColumn::Count; ++column)
+            firstRow << cell(0, column);
+        QCOMPARE(firstRow, QStringList({"1", "10.77.0.2", "00-11-22-33-44-55", "23", "2.4.10", "UDP", "10.77.0.1", "Halden"}));
+        QCOMPARE(cell(1, DeviceColumn::Ip), QString());
         QCOMPARE(mStage.driver->dialog()->mMacList, QStringList({"00-11-22-33-44-55"}));
-        QVERIFY(table()->isColumnHidden(7));
+        QVERIFY(table()->isColumnHidden(DeviceColumn::Type));
         // A UDP box keeps its address cells editable; the rest of the row is not.
         QVERIFY(editable(0, 1) && editable(0, 2));
         for (int column : {0, 3, 4, 5, 6, 7})
             QVERIFY2(!editable(0, column), qPrintable(QString::number(column)));
         // Empty rows of a search take edits in the address and interface columns.
         QVERIFY(editable(1, 6) && editable(1, 7) && !editable(1, 3));
-        QCOMPARE(table()->item(0, 4)->textAlignment(), int(Qt::AlignCenter));
+        QCOMPARE(table()->item(0, DeviceColumn::Version)->textAlignment(), int(Qt::AlignCenter));
 
         // The request went to the broadcast address on both ports, from the first address.
         QList<FakeBoxUdp::Packet> requests;
@@ -161,9 +165,9 @@ private slots:
         mStage.state.dhcp = true;
         freshSearch();
         mStage.state.dhcp = false;
-        QCOMPARE(cell(0, 5), QString("DHCP"));
+        QCOMPARE(cell(0, DeviceColumn::Protocol), QString("DHCP"));
         QVERIFY(!editable(0, 1) && !editable(0, 2) && !editable(0, 6));
-        QCOMPARE(cell(1, 1), QString());
+        QCOMPARE(cell(1, DeviceColumn::Ip), QString());
     }
 
     void manyAnswersAddRowsAndBadOnesAreSkipped()
@@ -175,13 +179,13 @@ private slots:
         mStage.box->discoveryAnswers = 1;
         mStage.box->malformedDiscoveryFirst = false;
         QTRY_COMPARE(mStage.driver->dialog()->mMacList.size(), 16);
-        QCOMPARE(cell(0, 0), QString("1"));
-        QCOMPARE(cell(15, 0), QString("16"));
-        QCOMPARE(cell(15, 1), QString("10.77.0.2"));
+        QCOMPARE(cell(0, DeviceColumn::Index), QString("1"));
+        QCOMPARE(cell(15, DeviceColumn::Index), QString("16"));
+        QCOMPARE(cell(15, DeviceColumn::Ip), QString("10.77.0.2"));
         QCOMPARE(table()->rowCount(), 17);
-        QCOMPARE(table()->item(16, 1)->textAlignment(), int(Qt::AlignCenter));
+        QCOMPARE(table()->item(16, DeviceColumn::Ip)->textAlignment(), int(Qt::AlignCenter));
         QVERIFY(editable(16, 1) && editable(16, 6) && !editable(16, 0));
-        QCOMPARE(cell(16, 1), QString());
+        QCOMPARE(cell(16, DeviceColumn::Ip), QString());
     }
 
     // A host that answers a search over and over lists one box, not thousands.
@@ -194,19 +198,38 @@ private slots:
         mStage.box->clear();
         mStage.driver->click("ptn_findDevice");
         // Answers keep their order here: once the last is listed, all are in.
-        QTRY_COMPARE(cell(1, 7), QString("Halden-2"));
+        QTRY_COMPARE(cell(1, DeviceColumn::Type), QString("Halden-2"));
         QCOMPARE(mStage.driver->dialog()->mMacList.size(), 2);
-        QCOMPARE(cell(0, 7), QString("Halden"));
-        QCOMPARE(cell(2, 1), QString());
+        QCOMPARE(cell(0, DeviceColumn::Type), QString("Halden"));
+        QCOMPARE(cell(2, DeviceColumn::Ip), QString());
         QCOMPARE(table()->rowCount(), rows);
+    }
+
+    // What the main window reads of the dialog: the row the user picked, with
+    // the user's edits, and the PC address chosen for the search.
+    void dialogOffersTheSelectedDevice()
+    {
+        NetworkDialog *dialog = mStage.driver->dialog();
+        freshSearch();
+        table()->clearSelection();
+        QCOMPARE(dialog->selectedDevice().ip, QString());
+        QCOMPARE(dialog->selectedDevice().version, QString());
+        mStage.driver->setCell(0, DeviceColumn::Port, "4001");
+        mStage.driver->selectRow(0);
+        const DiscoveryRow device = dialog->selectedDevice();
+        QCOMPARE(QStringList({device.ip, device.mac, device.port, device.version, device.protocol, device.callback,
+                              device.type}),
+                 QStringList({"10.77.0.2", "00-11-22-33-44-55", "4001", "2.4.10", "UDP", "10.77.0.1", "Halden"}));
+        QVERIFY(!device.dhcp);
+        QCOMPARE(dialog->localAddress(), formChild<QComboBox>(dialog, "cbx_ipAddress")->currentText());
     }
 
     void addressChangeSendsMacThenIpToTheBroadcastAddress()
     {
         freshSearch();
         mStage.driver->selectRow(0);
-        mStage.driver->setCell(0, 2, "00-11-22-0a-0B-fe");
-        mStage.driver->setCell(0, 1, "10.77.0.9");
+        mStage.driver->setCell(0, DeviceColumn::Mac, "00-11-22-0a-0B-fe");
+        mStage.driver->setCell(0, DeviceColumn::Ip, "10.77.0.9");
         mStage.answerer->clear();
         QElapsedTimer clock;
         clock.start();
@@ -236,31 +259,31 @@ private slots:
         mStage.state.mac = {0, 0xAA, 0x22, 0x33, 0x44, 0x55};
         freshSearch();
         mStage.state = FakeBoxState();
-        QCOMPARE(cell(0, 2), QString("00-AA-22-33-44-55"));
+        QCOMPARE(cell(0, DeviceColumn::Mac), QString("00-AA-22-33-44-55"));
 
         table()->clearSelection();
         QCOMPARE(answers("changeIP"), QStringList({"请选择一行"}));
 
         mStage.driver->selectRow(0);
         for (const char *ip : {"10.77.0.x", "10.77.0.256", "10.77..1", "10.77.0"}) {
-            mStage.driver->setCell(0, 1, ip);
+            mStage.driver->setCell(0, DeviceColumn::Ip, ip);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的IP地址"}));
         }
-        mStage.driver->setCell(0, 1, "10.77.0.2");
+        mStage.driver->setCell(0, DeviceColumn::Ip, "10.77.0.2");
         for (const char *mac : {"00-AA-22-33-44", "00-AA-22-33-44-FF", "00-AA-22-33-44-ZZ", "00-AA-22-33--55"}) {
-            mStage.driver->setCell(0, 2, mac);
+            mStage.driver->setCell(0, DeviceColumn::Mac, mac);
             QCOMPARE(answers("changeIP"), QStringList({"请输入正确的MAC地址"}));
         }
         // The first three bytes are compared as typed, letter case included.
         for (const char *mac : {"02-AA-22-33-44-55", "00-aa-22-33-44-55"}) {
-            mStage.driver->setCell(0, 2, mac);
+            mStage.driver->setCell(0, DeviceColumn::Mac, mac);
             QCOMPARE(answers("changeIP"), QStringList({"MAC地址前三个字节不能修改"}));
-            QCOMPARE(cell(0, 2), QString("00-AA-22-33-44-55"));
+            QCOMPARE(cell(0, DeviceColumn::Mac), QString("00-AA-22-33-44-55"));
         }
         // A row no search filled has no MAC to compare with.
         mStage.driver->selectRow(2);
-        mStage.driver->setCell(2, 1, "10.77.0.7");
-        mStage.driver->setCell(2, 2, "00-11-22-33-44-55");
+        mStage.driver->setCell(2, DeviceColumn::Ip, "10.77.0.7");
+        mStage.driver->setCell(2, DeviceColumn::Mac, "00-11-22-33-44-55");
         QCOMPARE(answers("changeIP"), QStringList({"请选择一行"}));
 
         QTest::qWait(50);
@@ -274,39 +297,39 @@ private slots:
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请先选择要连接的设备！"}));
 
         mStage.driver->selectRow(0);
-        mStage.driver->setCell(0, 3, "");
+        mStage.driver->setCell(0, DeviceColumn::Port, "");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"IP地址、TCP端口号为必填！"}));
-        mStage.driver->setCell(0, 3, "23");
+        mStage.driver->setCell(0, DeviceColumn::Port, "23");
 
         g_networkConnected = true;
-        mStage.driver->setCell(0, 1, "10.77.0.256");
+        mStage.driver->setCell(0, DeviceColumn::Ip, "10.77.0.256");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"您已建立连接，若要建立新的连接，请先断开连接！"}));
         g_networkConnected = false;
 
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的IP地址"}));
         QCOMPARE(mStage.driver->dialog()->mIp, QString("10.77.0.256"));
-        mStage.driver->setCell(0, 1, "10.77.0");
+        mStage.driver->setCell(0, DeviceColumn::Ip, "10.77.0");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的IP地址"}));
-        mStage.driver->setCell(0, 1, "10.77.0.2");
+        mStage.driver->setCell(0, DeviceColumn::Ip, "10.77.0.2");
 
-        mStage.driver->setCell(0, 2, "00-11-22-33-44");
+        mStage.driver->setCell(0, DeviceColumn::Mac, "00-11-22-33-44");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"请输入正确的MAC地址"}));
-        mStage.driver->setCell(0, 2, "01-11-22-33-44-256");
+        mStage.driver->setCell(0, DeviceColumn::Mac, "01-11-22-33-44-256");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"要求MAC第一和第二位必须是偶数", "请输入正确的MAC地址"}));
 
         // The parts are read as decimal numbers: 11 is odd, and the connect goes on.
-        mStage.driver->setCell(0, 2, "00-11-22-33-44-55");
-        table()->item(0, 5)->setText("TCP");
+        mStage.driver->setCell(0, DeviceColumn::Mac, "00-11-22-33-44-55");
+        table()->item(0, DeviceColumn::Protocol)->setText("TCP");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"要求MAC第一和第二位必须是偶数", "未确定连接协议，无法连接"}));
-        mStage.driver->setCell(0, 2, "00-22-22-33-44-55");
+        mStage.driver->setCell(0, DeviceColumn::Mac, "00-22-22-33-44-55");
         QCOMPARE(answers("ptn_connectDevice"), QStringList({"未确定连接协议，无法连接"}));
-        table()->item(0, 5)->setText("UDP");
+        table()->item(0, DeviceColumn::Protocol)->setText("UDP");
 
         // An unknown device generation is refused before anything is sent.
         QSignalSpy log(mStage.window, &MainWindow::readInfo);
         const int before = versionType;
         for (const char *version : {"2.4.2", "2.4.3", "2.4"}) {
-            table()->item(0, 4)->setText(version);
+            table()->item(0, DeviceColumn::Version)->setText(version);
             mStage.box->clear();
             QCOMPARE(answers("ptn_connectDevice"), QStringList({"未识别的下位机版本，连接错误！"}));
             QCOMPARE(versionType, before);
@@ -341,7 +364,7 @@ private slots:
             QCOMPARE(p.port, quint16(68));
         QVERIFY(NetworkPortManager::getInstance()->mDhcpMode);
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(g_pendingStatusCode, 1);
         QVERIFY(mStage.busyTexts().contains("连接失败！"));
     }

@@ -8,8 +8,10 @@
 #include <QTimer>
 
 #include "dialoganswerer.h"
+#include "link/udpreply.h"
 #include "fakebox.h"
 #include "udpstage.h"
+#include "windowfixture.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
@@ -31,9 +33,9 @@ class TstNetUdpVote : public QObject
 
     InputChannel *window(int i) const
     {
-        return mStage.driver->mainWidget<UserView>("graphicsView")->mScenes.at(0)->mChannels.at(i);
+        return formChild<UserView>(mStage.window, "graphicsView")->mScenes.at(0)->mChannels.at(i);
     }
-    QComboBox *combo(const char *name) const { return mStage.driver->mainWidget<QComboBox>(name); }
+    QComboBox *combo(const char *name) const { return formChild<QComboBox>(mStage.window, name); }
     void connectToBox() { mStage.connectToFirstRow(); }
     void resetBox()
     {
@@ -88,18 +90,17 @@ private slots:
             connectToBox();
         QVERIFY(g_networkConnected);
         g_windowInputSupported[2] = 0;
-        mStage.driver->mainWidget<QLabel>("label_sliceImage")->show();
+        formChild<QLabel>(mStage.window, "label_sliceImage")->show();
         mStage.answerer->clear();
         mStage.driver->click("ptn_disconnectDevice");
         QCOMPARE(mStage.messageTexts(), QStringList({"连接已断开"}));
         QCOMPARE(mStage.answerer->titles(), QStringList({"提示"}));
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
-        QVERIFY(!NetworkPortManager::getInstance()->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QCOMPARE(g_pendingStatusCode, 1);
         QCOMPARE(g_windowInputSupported[2], 1);
-        QVERIFY(mStage.driver->mainWidget<QLabel>("label_sliceImage")->isHidden());
-        QVERIFY(mStage.driver->mainWidget<QPushButton>("ptn_offLine")->isEnabled());
+        QVERIFY(formChild<QLabel>(mStage.window, "label_sliceImage")->isHidden());
+        QVERIFY(formChild<QPushButton>(mStage.window, "ptn_offLine")->isEnabled());
         QCOMPARE(mStage.window->mSendTimer->interval(), 100);
 
         // Nothing reaches the box any more.
@@ -119,7 +120,7 @@ private slots:
         QVERIFY(!mStage.busyTexts().contains("通道1校正成功!"));
         QVERIFY(mStage.messageTexts().isEmpty());
         QVERIFY(!g_networkConnected);
-        QVERIFY(!mStage.window->mUdpSession);
+        QVERIFY(!NetworkPortManager::getInstance()->udpSession());
         QVERIFY(g_offlineMode);
         QVERIFY(mStage.window->mDeviceIp.isEmpty());
         QCOMPARE(mStage.window->ReplyState, 0);
@@ -161,15 +162,15 @@ private slots:
         mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
         combo("rowCbx")->setCurrentIndex(0);
-        mStage.driver->table()->item(0, 4)->setText(version);
+        mStage.driver->table()->item(0, DeviceColumn::Version)->setText(version);
         // 1 and 2 send from the chosen local address, later ones from the one
         // the box answered on: here the box's own, which it never hears.
         auto *local = mStage.driver->dialog()->findChild<QComboBox *>("cbx_ipAddress");
         local->setCurrentText("10.77.0.1");
         QCOMPARE(local->currentText(), QString("10.77.0.1"));
-        mStage.driver->table()->item(0, 6)->setText("10.77.0.2");
+        mStage.driver->table()->item(0, DeviceColumn::Callback)->setText("10.77.0.2");
         connectToBox();
-        mStage.driver->table()->item(0, 6)->setText("10.77.0.1");
+        mStage.driver->table()->item(0, DeviceColumn::Callback)->setText("10.77.0.1");
 
         QCOMPARE(versionType, type);
         if (type <= 2) {
@@ -196,7 +197,7 @@ private slots:
         mStage.state.global[8] = 1;
         mStage.box->script(1, {Reply::Drop, Reply::Drop, Reply::Drop});
         combo("outputModeComBox")->setCurrentIndex(0);
-        mStage.driver->table()->item(0, 4)->setText("2.4.6");
+        mStage.driver->table()->item(0, DeviceColumn::Version)->setText("2.4.6");
         connectToBox();
         QCOMPARE(versionType, 3);
         QCOMPARE(combo("outputModeComBox")->currentIndex(), 1);

@@ -4,7 +4,7 @@
 #include "globals.h"
 #include "link/devicepacket.h"
 #include "link/serialportmanager.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "mainwindow.h"
 #include "networkdialog.h"
 #include "ptypair.h"
@@ -32,14 +32,14 @@ class TstSerialLink : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
     std::unique_ptr<PtyPair> mPty;
-    std::unique_ptr<MainWindow> w;
+    std::unique_ptr<WindowFixture> mFixture;
+    MainWindow *w = nullptr;
 
-    QPushButton *openButton() const { return formChild<QPushButton>(w.get(), "openButton"); }
-    QComboBox *portList() const { return formChild<QComboBox>(w.get(), "serialPortComboBox"); }
+    QPushButton *openButton() const { return formChild<QPushButton>(w, "openButton"); }
+    QComboBox *portList() const { return formChild<QComboBox>(w, "serialPortComboBox"); }
     QSerialPort *port() const { return SerialPortManager::getInstance()->serialPort(); }
-    bool editingEnabled() const { return formChild<QWidget>(w.get(), "currentChannelCBox")->isEnabled(); }
+    bool editingEnabled() const { return formChild<QWidget>(w, "currentChannelCBox")->isEnabled(); }
 
     void openThePty()
     {
@@ -50,27 +50,19 @@ class TstSerialLink : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-    }
-
     void init()
     {
-        resetLinkFlags();
-        g_languageIndex = 0;
-        QFile::remove("FontSize.ini");
         mPty.reset(new PtyPair);
         QVERIFY(mPty->isValid());
-        offerSerialPorts({});
-        w = makeLinkedMainWindow();
+        mFixture.reset(new WindowFixture([] { offerSerialPorts({}); }));
+        w = mFixture->mw;
     }
 
     void cleanup()
     {
         LanguageFile::installTranslation(0);
-        w.reset();
+        mFixture.reset();
+        w = nullptr;
         if (port())
             port()->close();
         mPty.reset();
@@ -134,7 +126,7 @@ private slots:
     {
         openThePty();
         QStringList log;
-        connect(w.get(), &MainWindow::readInfo, this, [&log](const QString &line) { log << line; });
+        connect(w, &MainWindow::readInfo, this, [&log](const QString &line) { log << line; });
         QList<int> queueAtTick;
         connect(w->mSendTimer, &QTimer::timeout, this, [&]() { queueAtTick << w->mSendPackets->size(); });
         w->mSendPackets->clear();
@@ -249,7 +241,7 @@ private slots:
 
     void failedOpenPostsNotConnected()
     {
-        offerSerialPorts({mDir.filePath("no-such-tty")});
+        offerSerialPorts({QDir(mFixture->dirPath()).filePath("no-such-tty")});
         w->showValidPort();
         {
             DialogAnswerer answerer;
@@ -293,19 +285,19 @@ private slots:
 
     void languageComesFromTheSettingsFile()
     {
-        w.reset();
         QFile file("FontSize.ini");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nID=2\n");
         file.close();
-        w = makeLinkedMainWindow();
+        mFixture->rebuildWindow();
+        w = mFixture->mw;
         QCOMPARE(g_languageIndex, 2);
     }
 
     void offlineClosesTheSerialRoad()
     {
         openThePty();
-        formChild<QPushButton>(w.get(), "ptn_offLine")->click();
+        formChild<QPushButton>(w, "ptn_offLine")->click();
         QVERIFY(!port()->isOpen());
         QVERIFY(!g_serialConnected);
         QVERIFY(g_offlineMode);

@@ -3,7 +3,7 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "link/serialportmanager.h"
-#include "linktestsupport.h"
+#include "windowfixture.h"
 #include "maincontent/controlwidget/bannawidget/bannawidget.h"
 #include "ptypair.h"
 #include "screen/languagefile.h"
@@ -54,8 +54,7 @@ private slots:
 
     void init()
     {
-        resetLinkFlags();
-        g_languageIndex = 0;
+        resetProgramState();
         mFirst.reset(new PtyPair);
         mSecond.reset(new PtyPair);
         QVERIFY(mFirst->isValid() && mSecond->isValid());

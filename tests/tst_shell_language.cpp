@@ -20,6 +20,7 @@
 #include "maincontent/about.h"
 #include "maincontent/waitingwidget.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "networkdialog.h"
 #include "screen/languagefile.h"
 #include "screen/mainobject.h"
@@ -27,12 +28,6 @@
 #include "titlebar/maintitlebar.h"
 
 namespace {
-
-template<class T>
-T *child(QObject *window, const char *name)
-{
-    return window->findChild<T *>(QString::fromLatin1(name));
-}
 
 QString text(QObject *window, const char *name)
 {
@@ -48,7 +43,7 @@ QString text(QObject *window, const char *name)
 
 void clickButton(QWidget *window, const char *name)
 {
-    auto *button = child<QPushButton>(window, name);
+    auto *button = formChild<QPushButton>(window, name);
     QVERIFY2(button, name);
     button->click();
 }
@@ -66,8 +61,7 @@ class TstShellLanguage : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir mDir;
-    QString mStartDir;
+    std::unique_ptr<WindowFixture> mFixture;
     MainWindow *w = nullptr;
 
     // The constructor's input table comes from the panel code; the form's
@@ -77,16 +71,16 @@ private:
         if (!w->mInputSourceButtons.isEmpty())
             return;
         for (const char *name : {"inBtn_1", "inBtn_2", "inBtn_3", "inBtn_4"})
-            w->mInputSourceButtons << child<InputSourceButton>(w, name);
+            w->mInputSourceButtons << formChild<InputSourceButton>(w, name);
     }
 
-    MainTitleBar *titleBar() { return child<MainTitleBar>(w, "widgetTitle"); }
+    MainTitleBar *titleBar() { return formChild<MainTitleBar>(w, "widgetTitle"); }
 
     // Width of the network dialog's spacer between its two action buttons.
     int networkSpacerWidth()
     {
-        QWidget *left = child<QWidget>(w->mNetworkDialog, "changeIP");
-        QWidget *right = child<QWidget>(w->mNetworkDialog, "ptn_connectDevice");
+        QWidget *left = formChild<QWidget>(w->mNetworkDialog, "changeIP");
+        QWidget *right = formChild<QWidget>(w->mNetworkDialog, "ptn_connectDevice");
         if (!left || !right)
             return -1;
         for (QLayout *layout : w->mNetworkDialog->findChildren<QLayout *>()) {
@@ -103,32 +97,18 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(mDir.isValid());
-        mStartDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(mDir.path()));
         SplashScreen::instance()->mDuration = 50;   // a short fade keeps the suite fast
-    }
-
-    void cleanupTestCase()
-    {
-        QDir::setCurrent(mStartDir);
     }
 
     void init()
     {
-        QFile::remove(LanguageFile::path());
-        g_languageIndex = 0;
-        g_networkConnected = false;
-        g_serialConnected = false;
-        g_offlineMode = false;
-        g_pendingStatusCode = 0;
-        g_statusMessagePending = false;
-        w = new MainWindow;
+        mFixture.reset(new WindowFixture);
+        w = mFixture->mw;
     }
 
     void cleanup()
     {
-        delete w;
+        mFixture.reset();
         w = nullptr;
         LanguageFile::installTranslation(0);
     }
@@ -207,15 +187,15 @@ private slots:
         auto *custom = w->mInputSourceButtons.at(1);
         custom->setText(QStringLiteral("Camera"));
         custom->mDefaultCaption = 0;
-        child<QComboBox>(w, "outputModeComBox")->setCurrentIndex(1);
-        child<QComboBox>(w, "currentChannelCBox")->setCurrentIndex(2);
-        child<QComboBox>(w, "cbx_windowLevel")->setCurrentIndex(3);
-        child<QLineEdit>(w, "ldt_PosX")->setText(QStringLiteral("123"));
+        formChild<QComboBox>(w, "outputModeComBox")->setCurrentIndex(1);
+        formChild<QComboBox>(w, "currentChannelCBox")->setCurrentIndex(2);
+        formChild<QComboBox>(w, "cbx_windowLevel")->setCurrentIndex(3);
+        formChild<QLineEdit>(w, "ldt_PosX")->setText(QStringLiteral("123"));
         g_pendingStatusCode = 1;
 
         clickButton(w, "pushButton_EN");
         QCOMPARE(g_languageIndex, 1);
-        QCOMPARE(child<QComboBox>(w, "cbx_language")->currentIndex(), 1);
+        QCOMPARE(formChild<QComboBox>(w, "cbx_language")->currentIndex(), 1);
         struct Caption { const char *name; const char *english; };
         const Caption english[] = {
             {"groupBox", "Serial connection"}, {"comboBoxSerialPort", "Serial Port Refresh"},
@@ -237,8 +217,8 @@ private slots:
         for (const Caption &c : english)
             QCOMPARE(text(w, c.name), QString::fromUtf8(c.english));
         // The title bar has a "pushButton" of its own.
-        QCOMPARE(child<QPushButton>(child<QWidget>(w, "page5"), "pushButton")->text(), QStringLiteral("Communication"));
-        auto *pages = child<QToolBox>(w, "rightTBox");
+        QCOMPARE(formChild<QPushButton>(formChild<QWidget>(w, "page5"), "pushButton")->text(), QStringLiteral("Communication"));
+        auto *pages = formChild<QToolBox>(w, "rightTBox");
         QCOMPARE(pages->itemText(0), QStringLiteral("View Adjustment"));
         QCOMPARE(pages->itemText(1), QStringLiteral("Picture Adjustment"));
         QCOMPARE(pages->itemText(2), QStringLiteral("Window Adjustment"));
@@ -251,15 +231,15 @@ private slots:
         QCOMPARE(WaitingWidget::boxWidth(), 250);
 
         // What the user chose and typed stays; hidden stays hidden.
-        QCOMPARE(child<QComboBox>(w, "outputModeComBox")->currentIndex(), 1);
-        QCOMPARE(child<QComboBox>(w, "currentChannelCBox")->currentIndex(), 2);
-        QCOMPARE(child<QComboBox>(w, "currentChannelCBox")->currentText(), QStringLiteral("Window 3"));
-        QCOMPARE(child<QComboBox>(w, "cbx_windowLevel")->currentIndex(), 3);
-        QCOMPARE(child<QLineEdit>(w, "ldt_PosX")->text(), QStringLiteral("123"));
-        QVERIFY(child<QWidget>(w, "groupBox")->isHidden());
-        QVERIFY(child<QWidget>(w, "MyMessageButton")->isHidden());
-        QVERIFY(!child<QLabel>(w, "label_7")->pixmap(Qt::ReturnByValue).isNull());
-        auto *outputList = qobject_cast<QListView *>(child<QComboBox>(w, "outputModeComBox")->view());
+        QCOMPARE(formChild<QComboBox>(w, "outputModeComBox")->currentIndex(), 1);
+        QCOMPARE(formChild<QComboBox>(w, "currentChannelCBox")->currentIndex(), 2);
+        QCOMPARE(formChild<QComboBox>(w, "currentChannelCBox")->currentText(), QStringLiteral("Window 3"));
+        QCOMPARE(formChild<QComboBox>(w, "cbx_windowLevel")->currentIndex(), 3);
+        QCOMPARE(formChild<QLineEdit>(w, "ldt_PosX")->text(), QStringLiteral("123"));
+        QVERIFY(formChild<QWidget>(w, "groupBox")->isHidden());
+        QVERIFY(formChild<QWidget>(w, "MyMessageButton")->isHidden());
+        QVERIFY(!formChild<QLabel>(w, "label_7")->pixmap(Qt::ReturnByValue).isNull());
+        auto *outputList = qobject_cast<QListView *>(formChild<QComboBox>(w, "outputModeComBox")->view());
         QVERIFY(outputList->isRowHidden(2) && outputList->isRowHidden(3));
 
         // Russian with both links up.
@@ -307,7 +287,7 @@ private slots:
         QCOMPARE(w->mStatusLabel->text(), QStringLiteral("连接状态: COM3 已连接"));
         QCOMPARE(WaitingWidget::boxWidth(), 250);
         QCOMPARE(custom->text(), QStringLiteral("Camera"));
-        QCOMPARE(child<QComboBox>(w, "currentChannelCBox")->currentIndex(), 2);
+        QCOMPARE(formChild<QComboBox>(w, "currentChannelCBox")->currentIndex(), 2);
     }
 
     void unknownLanguageShowsTheSourceTexts()
@@ -336,7 +316,7 @@ private slots:
 
     void changeButtonStepsThroughTheLanguages()
     {
-        auto *change = child<QPushButton>(titleBar(), "pushButtonChange");
+        auto *change = formChild<QPushButton>(titleBar(), "pushButtonChange");
         QVERIFY(change->isHidden());
         const int expected[] = {1, 2, 3, 0, 1};
         for (int next : expected) {
@@ -346,9 +326,9 @@ private slots:
         // The change button leaves the label to the translation.
         QCOMPARE(text(w, "labelTitleName"), QStringLiteral("Halden Control"));
         QCOMPARE(text(w, "pushButton_EN"), QStringLiteral("English"));
-        QVERIFY(child<QWidget>(titleBar(), "pushButtonNormalMax")->isHidden());
-        QVERIFY(child<QWidget>(titleBar(), "pushButton")->isHidden());
-        QVERIFY(!child<QWidget>(titleBar(), "pushButtonMin")->isHidden());
+        QVERIFY(formChild<QWidget>(titleBar(), "pushButtonNormalMax")->isHidden());
+        QVERIFY(formChild<QWidget>(titleBar(), "pushButton")->isHidden());
+        QVERIFY(!formChild<QWidget>(titleBar(), "pushButtonMin")->isHidden());
     }
 
     void comboSwitchTouchesOnlyTheTexts()
@@ -357,13 +337,13 @@ private slots:
         w->mInputSourceButtons.at(0)->setText(QStringLiteral("Mine"));
         w->mInputSourceButtons.at(0)->mDefaultCaption = 0;
         g_networkConnected = true;
-        emit child<QComboBox>(w, "cbx_language")->activated(1);
+        emit formChild<QComboBox>(w, "cbx_language")->activated(1);
         QCOMPARE(g_languageIndex, 1);
         QCOMPARE(text(w, "groupBox_2"), QStringLiteral("Wall Mode"));
         QCOMPARE(text(w, "inBtn_1"), QStringLiteral("IN 1"));
         QCOMPARE(text(w, "connect"), QStringLiteral("Connect to Server"));
         QCOMPARE(w->mStatusLabel->text(), QStringLiteral("连接状态: 未连接"));
-        emit child<QComboBox>(w, "cbx_language")->activated(0);
+        emit formChild<QComboBox>(w, "cbx_language")->activated(0);
         QCOMPARE(text(w, "ptn_saveAll"), QStringLiteral("保存所有配置"));
     }
 
@@ -384,7 +364,7 @@ private slots:
         g_serialConnected = true;
         g_offlineMode = true;
 
-        QTest::mouseClick(child<QPushButton>(bar, "pushButtonClose"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(bar, "pushButtonClose"), Qt::LeftButton);
         QCOMPARE(iniKeys(), QStringList({"ID"}));
         QSettings settings(LanguageFile::path(), QSettings::IniFormat);
         QCOMPARE(settings.value(QStringLiteral("ID")).toInt(), 2);
@@ -408,7 +388,7 @@ private slots:
         object->startUp();
         QPointer<MainWindow> window = object->mMainWindow.data();
         auto *bar = window->findChild<MainTitleBar *>(QStringLiteral("widgetTitle"));
-        QTest::mouseClick(child<QPushButton>(bar, "pushButtonClose"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(bar, "pushButtonClose"), Qt::LeftButton);
         QVERIFY(window);   // its deletion is only asked for
         delete object;
         QVERIFY(window.isNull());

@@ -26,6 +26,7 @@
 #include "Graphics/userview.h"
 #include "maincontent/myslider.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "maincontent/about.h"
 #include "maincontent/cabout.h"
 #include "networkdialog.h"
@@ -117,7 +118,7 @@ class TstShellWindow : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir mDir;
+    std::unique_ptr<WindowFixture> mFixture;
     MainWindow *w = nullptr;
 
     ResolutionRatioScene *currentScene()
@@ -137,27 +138,15 @@ private:
     }
 
 private slots:
-    // The window reads and writes its INI files in the working directory.
-    void initTestCase()
-    {
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
-    }
-
     void init()
     {
-        g_networkConnected = g_serialConnected = g_offlineMode = false;
-        g_pendingStatusCode = 0;
-        g_statusMessagePending = false;
-        g_languageIndex = 0;
-        g_zoomStep = 40;
-        g_outputMode = 0;
-        w = new MainWindow;
+        mFixture.reset(new WindowFixture);
+        w = mFixture->mw;
     }
 
     void cleanup()
     {
-        delete w;
+        mFixture.reset();
         w = nullptr;
     }
 

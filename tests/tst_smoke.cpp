@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "mainwindow.h"
+#include "windowfixture.h"
 
 class TstSmoke : public QObject
 {
@@ -8,13 +9,9 @@ class TstSmoke : public QObject
 private slots:
     void constructsMainWindow()
     {
-        // The window reads its INI files from the working directory.
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QDir::setCurrent(dir.path());
-        MainWindow w;
-        QVERIFY(w.mSendPackets);
-        QVERIFY(w.mSendTexts);
+        WindowFixture fixture;
+        QVERIFY(fixture.mw->mSendPackets);
+        QVERIFY(fixture.mw->mSendTexts);
     }
 };
 

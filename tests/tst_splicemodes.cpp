@@ -11,6 +11,7 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
@@ -24,8 +25,7 @@ class TstSpliceModes : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir *mDir = nullptr;
-    QString mOldDir;
+    WindowFixture *mFixture = nullptr;
     MainWindow *mMain = nullptr;
 
     // A widget of the main window's form by its object name.
@@ -73,19 +73,12 @@ private slots:
     void initTestCase()
     {
         Q_INIT_RESOURCE(translations);
-        mOldDir = QDir::currentPath();
     }
 
     void init()
     {
-        mDir = new QTemporaryDir;
-        QDir::setCurrent(mDir->path());
-        g_networkConnected = g_serialConnected = g_offlineMode = false;
-        g_languageIndex = 0;
-        g_zoomStep = 40;
-        g_outputMode = 0;
-        versionType = 5;
-        mMain = new MainWindow;
+        mFixture = new WindowFixture;
+        mMain = mFixture->mw;
         mMain->mSendTimer->stop();
         mMain->resize(1400, 900);
         mMain->show();
@@ -101,12 +94,9 @@ private slots:
 
     void cleanup()
     {
-        delete mMain;
+        delete mFixture;
+        mFixture = nullptr;
         mMain = nullptr;
-        g_offlineMode = false;
-        g_languageIndex = 0;
-        QDir::setCurrent(mOldDir);
-        delete mDir;
     }
 
     // ------------------------------------------------------ splice grid --

@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include <QTemporaryDir>
 
 #include "fakebox.h"
 #include "fakeboxtcp.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
@@ -18,8 +18,7 @@ class TstTcpFrames : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    QString mOldDir;
+    WindowFixture *mFixture = nullptr;
     MainWindow *mWindow = nullptr;
     FakeBoxState mState;
     FakeBoxTcp *mBox = nullptr;   // frame builder only, never listens
@@ -34,15 +33,13 @@ class TstTcpFrames : public QObject
 private slots:
     void initTestCase()
     {
-        mOldDir = QDir::currentPath();
-        QDir::setCurrent(mDir.path());
-        mWindow = new MainWindow;
+        mFixture = new WindowFixture;
+        mWindow = mFixture->mw;
         mBox = new FakeBoxTcp(&mState, this);
     }
     void cleanupTestCase()
     {
-        delete mWindow;
-        QDir::setCurrent(mOldDir);
+        delete mFixture;
     }
     void init() { mWindow->mReadOk = false; }
 

@@ -11,6 +11,7 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "windowfixture.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/transfercontroller.h"
@@ -25,7 +26,7 @@ class TstUserView : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir mDir;
+    WindowFixture *mFixture = nullptr;
     MainWindow *mMain = nullptr;
     UserView *mView = nullptr;
 
@@ -68,21 +69,12 @@ private slots:
     void initTestCase()
     {
         Q_INIT_RESOURCE(translations);
-        // The main window reads its INI files from the working directory.
-        QVERIFY(mDir.isValid());
-        QDir::setCurrent(mDir.path());
     }
 
     void init()
     {
-        g_offlineMode = true;
-        g_networkConnected = g_serialConnected = false;
-        g_viewMode = 1;
-        g_zoomStep = 40;
-        g_inputAllowed = true;
-        g_pressFinished = true;
-        g_languageIndex = 0;
-        mMain = new MainWindow;
+        mFixture = new WindowFixture([] { g_offlineMode = true; });
+        mMain = mFixture->mw;
         g_zoomStep = 40;   // the main window starts at its wall grid's zoom
         // Nothing drains the queue: the test reads it.
         if (mMain->mSendTimer)
@@ -99,8 +91,9 @@ private slots:
     void cleanup()
     {
         delete mView;
-        delete mMain;
-        g_offlineMode = false;
+        delete mFixture;
+        mFixture = nullptr;
+        mMain = nullptr;
     }
 
     void construction()

@@ -61,6 +61,22 @@ void MainWindow::enableControls()
     setEditingControlsEnabled(true);
 }
 
+void MainWindow::showLinkControls(bool linked)
+{
+    ui->ptn_offLine->setEnabled(!linked);
+    if (linked)
+        enableControls();
+    else
+        disableControls();
+}
+
+void MainWindow::clearUnsupportedInputs()
+{
+    for (int &supported : g_windowInputSupported)
+        supported = 1;
+    ui->label_sliceImage->hide();
+}
+
 void MainWindow::langban() {}
 
 void MainWindow::WidgetControl()

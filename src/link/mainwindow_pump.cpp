@@ -45,7 +45,7 @@ void MainWindow::sendNextPacket()
     }
 
     NetworkPortManager *holder = NetworkPortManager::getInstance();
-    if (mUdpSession) {
+    if (holder->udpSession()) {
         const bool dhcp = holder->mDhcpMode;
         if (mUdpSocket)
             mUdpSocket->writeDatagram(packet, QHostAddress(mDeviceIp), holder->devicePort());
@@ -71,7 +71,7 @@ void MainWindow::initNetwork()
     ui->port->setText(QStringLiteral("23"));
 
     connect(mTcpSocket, &QTcpSocket::readyRead, this, &MainWindow::onTcpReadyRead);
-    connect(mUdpSocket, SIGNAL(readyRead()), this, SLOT(parsingLowerComputerStatusByUdp()));
+    connect(mUdpSocket, &QUdpSocket::readyRead, this, &MainWindow::parsingLowerComputerStatusByUdp);
     connect(mTcpSocket, &QTcpSocket::disconnected, this, &MainWindow::onServerDisconnected);
     connect(mUdpSocket, &QUdpSocket::connected, this, &MainWindow::onUdpConnected);
     connect(mTcpSocket, &QTcpSocket::connected, this, &MainWindow::onTcpConnected);

@@ -12,6 +12,7 @@
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
 #include "screen/languagefile.h"
+#include "titlebar/maintitlebar.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -22,12 +23,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kStatusOffline = 9;
-constexpr int kStatusSerialConnected = 14;
-constexpr int kStatusSerialNotConnected = 15;
-constexpr int kStatusSerialConnecting = 16;
-
-
 // The message boxes about the connection itself: no title, one fixed-size button.
 void showConnectionBox(const QString &text, bool ownButton)
 {
@@ -40,32 +35,20 @@ void showConnectionBox(const QString &text, bool ownButton)
     box.exec();
 }
 
-QComboBox *dialogPortList(NetworkDialog *dialog)
-{
-    return dialog ? dialog->findChild<QComboBox *>(QStringLiteral("serialPortComboBox")) : nullptr;
-}
-
-QPushButton *dialogOpenButton(NetworkDialog *dialog)
-{
-    return dialog ? dialog->findChild<QPushButton *>(QStringLiteral("openButton")) : nullptr;
-}
-
 // The main form and the network dialog show the same port list and open button.
 void setOpenButtonTexts(MainWindow *window, const QString &text)
 {
     window->ui->openButton->setText(text);
-    if (QPushButton *button = dialogOpenButton(window->mNetworkDialog))
-        button->setText(text);
+    if (window->mNetworkDialog)
+        window->mNetworkDialog->setOpenButtonText(text);
 }
 
 void fillPortLists(MainWindow *window, const QStringList &texts)
 {
     window->ui->serialPortComboBox->clear();
     window->ui->serialPortComboBox->addItems(texts);
-    if (QComboBox *dialogList = dialogPortList(window->mNetworkDialog)) {
-        dialogList->clear();
-        dialogList->addItems(texts);
-    }
+    if (window->mNetworkDialog)
+        window->mNetworkDialog->setSerialPortTexts(texts);
 }
 
 // The notice moves into the window it is shown over and may go with it.
@@ -90,8 +73,8 @@ void MainWindow::initSerialPort()
     for (const SerialPortEntry &entry : PortListWatcher::getInstance()->latest())
         texts << entry.text();
     ui->serialPortComboBox->addItems(texts);
-    if (QComboBox *dialogList = dialogPortList(mNetworkDialog))
-        dialogList->addItems(texts);
+    if (mNetworkDialog)
+        mNetworkDialog->setSerialPortTexts(texts);
 
     // The poll lives as long as the window it reports to.
     auto *poll = new QTimer(this);
@@ -99,7 +82,7 @@ void MainWindow::initSerialPort()
     poll->start(1000);
 
     connect(this, &MainWindow::tabbar, this, &MainWindow::langban);
-    connect(this, SIGNAL(tabbar()), ui->widgetTitle, SLOT(bar()));
+    connect(this, &MainWindow::tabbar, ui->widgetTitle, &MainTitleBar::bar);
     connect(SerialPortManager::getInstance(), &SerialPortManager::serialStatus, this, &MainWindow::bar2);
 
     emit mainsignals();
@@ -153,8 +136,7 @@ void MainWindow::on_openButton_clicked()
         return;
     }
     // The port chosen is the one selected in the network dialog's list.
-    QComboBox *dialogList = dialogPortList(mNetworkDialog);
-    const int index = dialogList ? dialogList->currentIndex() : ui->serialPortComboBox->currentIndex();
+    const int index = mNetworkDialog ? mNetworkDialog->serialPortIndex() : ui->serialPortComboBox->currentIndex();
     const bool validIndex = index >= 0 && index < mSerialPortNames.size();
     if (validIndex)
         port->setPortName(mSerialPortNames.at(index));

@@ -28,9 +28,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kStatusNotConnected = 1;
-constexpr int kStatusConnected = 2;
-constexpr int kStatusConnecting = 8;
 constexpr int kConnectTimeoutMs = 1500;
 constexpr int kQueryIntervalMs = 600;
 constexpr int kReadWaitMs = 5000;
@@ -154,8 +151,7 @@ void MainWindow::on_connect_clicked()
             disableControls();
         // Cleared before the close, so the disconnect handler knows the user asked.
         g_networkConnected = false;
-        mUdpSession = false;
-        NetworkPortManager::getInstance()->mUdpSession = false;
+        NetworkPortManager::getInstance()->setUdpSession(false);
         ui->connect->setText(linkTr("连接服务器"));
         setLinkStatus(this, kStatusNotConnected);
         mTcpSocket->close();
@@ -168,8 +164,7 @@ void MainWindow::on_connect_clicked()
     if (!ok)
         port = 0;
     // Commands go to this socket from now on, not to a UDP device.
-    mUdpSession = false;
-    NetworkPortManager::getInstance()->mUdpSession = false;
+    NetworkPortManager::getInstance()->setUdpSession(false);
     if (mTcpSocket->state() != QAbstractSocket::UnconnectedState)
         mTcpSocket->abort();
     // The start of a frame from an earlier link never completes on this one.
@@ -205,7 +200,7 @@ void MainWindow::onTcpConnected()
     setCurrentWindowsMovable(true);
     mConnectTimer->stop();
     g_networkConnected = true;
-    mUdpSession = false;
+    NetworkPortManager::getInstance()->setUdpSession(false);
     ui->connect->setText(linkTr("断开连接"));
     setLinkStatus(this, kStatusConnected);
 

@@ -2,7 +2,6 @@
 // connect and refresh with its 2-of-3 agreement.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
-#include "ui_networkdialog.h"
 
 #include "globals.h"
 #include "networkdialog.h"
@@ -40,12 +39,6 @@ void wait(const QString &text, int ms)
     busy.exec();
 }
 
-QString tableText(QTableWidget *table, int row, int column)
-{
-    const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void hideGridEntries(QComboBox *combo, bool hide)
 {
     auto *list = qobject_cast<QListView *>(combo->view());
@@ -70,50 +63,13 @@ void MainWindow::parsingLowerComputerStatusByUdp()
         const QNetworkDatagram received = mUdpSocket->receiveDatagram();
         const QByteArray datagram = received.data();
         if (mDiscoveryMode)
-            fillDeviceTableRow(datagram);
+            mNetworkDialog->addSearchAnswer(datagram);
         // Any host on the network can send to our port; only the box being
         // read may decide what its windows hold.
         if (ReplyState != 0
                 && received.senderAddress().isEqual(mReadDeviceAddress, QHostAddress::ConvertV4MappedToIPv4))
             fileStatusRecords(datagram);
     }
-}
-
-void MainWindow::fillDeviceTableRow(const QByteArray &datagram)
-{
-    QTableWidget *table = mNetworkDialog->getUi().tableWidget;
-    const int row = mDeviceTableRow;
-    while (table->rowCount() <= row + 1) {
-        table->setRowCount(table->rowCount() + 1);
-        mNetworkDialog->createRowItems(table->rowCount() - 1, true);
-    }
-
-    DiscoveryRow reply;
-    if (!parseDiscoveryReply(datagram, &reply))
-        return;
-    // A box answers once per request and interface; its repeats add no row.
-    const QStringList cells = reply.cells(row);
-    for (int listed = 0; listed < row; ++listed) {
-        bool same = true;
-        for (int column = 1; same && column < table->columnCount() && column < cells.size(); ++column)
-            same = tableText(table, listed, column) == cells.at(column);
-        if (same)
-            return;
-    }
-
-    mNetworkDialog->mMacList.append(reply.mac);
-    for (int column = 0; column < table->columnCount() && column < cells.size(); ++column) {
-        QTableWidgetItem *item = table->item(row, column);
-        if (!item) {
-            item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignCenter);
-            table->setItem(row, column, item);
-        }
-        item->setText(cells.at(column));
-        if (column == 6 || column == 7 || (reply.dhcp && (column == 1 || column == 2)))
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    }
-    ++mDeviceTableRow;
 }
 
 void MainWindow::fileStatusRecords(const QByteArray &datagram)
@@ -145,10 +101,9 @@ void MainWindow::connectDevice(bool dhcp)
 {
     NetworkPortManager *holder = NetworkPortManager::getInstance();
     holder->mDhcpMode = dhcp;
-    QTableWidget *table = mNetworkDialog->getUi().tableWidget;
-    const int row = mNetworkDialog->selectedRow();
-    const QString deviceIp = tableText(table, row, 1);
-    const QString version = tableText(table, row, 4);
+    const DiscoveryRow selected = mNetworkDialog->selectedDevice();
+    const QString deviceIp = selected.ip;
+    const QString version = selected.version;
     g_offlineMode = true;
     mDeviceIp.clear();
     enableControls();
@@ -168,18 +123,16 @@ void MainWindow::connectDevice(bool dhcp)
     hideGridEntries(ui->columnCbx, versionType == 1);
     initSpliceCommandTable();
 
-    const QString local = versionType <= 2 ? mNetworkDialog->getUi().cbx_ipAddress->currentText()
-                                           : tableText(table, row, 6);
+    const QString local = versionType <= 2 ? mNetworkDialog->localAddress() : selected.callback;
     const quint16 port = holder->devicePort();
     if (!readDeviceState(QHostAddress(local), deviceIp, port, linkTr("连接失败！")))
         return;
 
     g_networkConnected = true;
-    mUdpSession = true;
     // The address goes with the flags: the pump runs during the wait below.
     mDeviceIp = deviceIp;
     holder->mLocalIp = local;
-    holder->mUdpSession = true;
+    holder->setUdpSession(true);
     holder->mDeviceIp = deviceIp;
     wait(linkTr("连接成功！"), 1000);
     setCurrentWindowsMovable(true);
@@ -189,7 +142,7 @@ void MainWindow::connectDevice(bool dhcp)
 void MainWindow::on_ptn_refresh_clicked()
 {
     // Only a link made from the network dialog can be read over UDP.
-    if (!g_networkConnected || !mUdpSession) {
+    if (!g_networkConnected || !NetworkPortManager::getInstance()->udpSession()) {
         MyMessageBox::warning(this, linkTr("警告"), linkTr("您还没有网络连接下位机"));
         return;
     }
@@ -232,11 +185,10 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
         if (!agreed) {
             wait(failText, 1000);
             g_networkConnected = false;
-            mUdpSession = false;
-            NetworkPortManager::getInstance()->mUdpSession = false;
+            NetworkPortManager::getInstance()->setUdpSession(false);
             ReplyState = 0;
             // The status line must not go on saying "connected".
-            postLinkStatus(1);
+            postLinkStatus(kStatusNotConnected);
             return false;
         }
         const ReplyMap taken = *agreed;

@@ -23,17 +23,22 @@ public:
     void setUdpSocket(QUdpSocket *socket) { mUdpSocket = socket; }
 
     QString mLocalIp;          // local address the UDP socket is bound to
-    bool mUdpSession = false;
     QString mDeviceIp;
     bool mDhcpMode = false;    // device in DHCP mode: datagrams go to port 68
 
     // The device's UDP port: 68 in DHCP mode, 23 otherwise.
     quint16 devicePort() const { return mDhcpMode ? 68 : 23; }
 
+    // Set while the link is one made from the network dialog: commands then
+    // go to the device as datagrams, and a refresh reads it over UDP.
+    bool udpSession() const { return mUdpSession; }
+    void setUdpSession(bool on) { mUdpSession = on; }
+
 private:
     NetworkPortManager() = default;
     QTcpSocket *mTcpSocket = nullptr;
     QUdpSocket *mUdpSocket = nullptr;
+    bool mUdpSession = false;
 };
 
 #endif

@@ -12,6 +12,12 @@
 // the text answer to a device search and the key:value records that answer a
 // state query.
 
+// Columns of the network dialog's device table, in the order of
+// DiscoveryRow::cells().
+namespace DeviceColumn {
+enum : int { Index, Ip, Mac, Port, Version, Protocol, Callback, Type, Count };
+}
+
 // One box's answer to a search, as the device table shows it.
 struct DiscoveryRow
 {
@@ -24,7 +30,7 @@ struct DiscoveryRow
     QString type;
     bool dhcp = false;
 
-    // The texts of table columns 0 to 7 for the given row index.
+    // The texts of the table's columns for the given row index.
     QStringList cells(int row) const;
 };
 

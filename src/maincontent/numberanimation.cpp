@@ -3,8 +3,8 @@
 NumberAnimation::NumberAnimation(QWidget *target, double *value)
     : QVariantAnimation(nullptr), mTarget(target), mValue(value)
 {
-    connect(this, SIGNAL(valueChanged(QVariant)), this, SLOT(receiveValueChanged(QVariant)));
-    connect(this, SIGNAL(finished()), this, SLOT(animationFinished()));
+    connect(this, &QVariantAnimation::valueChanged, this, &NumberAnimation::receiveValueChanged);
+    connect(this, &QAbstractAnimation::finished, this, &NumberAnimation::animationFinished);
 }
 
 void NumberAnimation::startAnimation(const QVariant &start, const QVariant &end)

@@ -23,7 +23,7 @@ void SystemTray::initMenu()
     mAboutAction = new QAction(tr("关于Corvane "), this);
     setIcon(QIcon(kDefaultImagePath));
     setToolTip(tr("控制"));
-    connect(mAboutAction, SIGNAL(triggered(bool)), this, SLOT(aboutSlot()));
+    connect(mAboutAction, &QAction::triggered, this, &SystemTray::aboutSlot);
     setContextMenu(mMenu);
     setVisible(true);
 }

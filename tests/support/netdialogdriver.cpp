@@ -1,4 +1,5 @@
 #include "netdialogdriver.h"
+#include "link/udpreply.h"
 
 #include "mainwindow.h"
 #include "networkdialog.h"
@@ -43,22 +44,17 @@ void NetDialogDriver::setCell(int row, int column, const QString &text) const
 void NetDialogDriver::selectRow(int row) const
 {
     QTableWidget *t = table();
-    t->scrollToItem(t->item(row, 0));
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(row, 0)).center());
+    t->scrollToItem(t->item(row, DeviceColumn::Index));
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(row, DeviceColumn::Index)).center());
 }
 
 bool NetDialogDriver::quickSearch() const
 {
     dialog()->show();
     click("ptn_findDevice");
-    if (!QTest::qWaitFor([this] { return !cell(0, 1).isEmpty(); }, 5000))
+    if (!QTest::qWaitFor([this] { return !cell(0, DeviceColumn::Ip).isEmpty(); }, 5000))
         return false;
     click("ptn_findDevice");
     QTest::qWait(300);
     return true;
-}
-
-QWidget *NetDialogDriver::mainChild(const char *name) const
-{
-    return mWindow->findChild<QWidget *>(QLatin1String(name));
 }

@@ -8,7 +8,6 @@ class MainWindow;
 class NetworkDialog;
 class QPushButton;
 class QTableWidget;
-class QWidget;
 
 // Works the network dialog of a main window as a user does: clicks its
 // buttons and rows, reads its table.
@@ -28,17 +27,8 @@ public:
     // interface steps it scheduled run out.
     bool quickSearch() const;
 
-    // A widget of the main window's form by its object name.
-    template <typename T> T *mainWidget(const char *name) const;
-
 private:
-    QWidget *mainChild(const char *name) const;
     MainWindow *mWindow;
 };
-
-template <typename T> T *NetDialogDriver::mainWidget(const char *name) const
-{
-    return qobject_cast<T *>(mainChild(name));
-}
 
 #endif

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolBox>
 
 #include "Graphics/inputchannel.h"
@@ -25,23 +24,8 @@ QString windowText(int window, int code, int value)
         .arg(value, 4, 16, QLatin1Char('0'));
 }
 
-PanelFixture::PanelFixture(const std::function<void()> &beforeWindow)
+PanelFixture::PanelFixture(const std::function<void()> &beforeWindow) : WindowFixture(beforeWindow)
 {
-    mDir = new QTemporaryDir;
-    mOldDir = QDir::currentPath();
-    QDir::setCurrent(mDir->path());
-    for (int &supported : g_windowInputSupported)
-        supported = 1;
-    g_networkConnected = false;
-    g_serialConnected = false;
-    g_offlineMode = false;
-    // A test that failed in another language leaves it behind.
-    g_languageIndex = 0;
-    g_outputMode = 0;
-    if (beforeWindow)
-        beforeWindow();
-
-    mw = new MainWindow;
     ui = new PanelUi;
 #define PANEL_FIND(Type, name) \
     ui->name = mw->findChild<Type *>(QStringLiteral(#name)); \
@@ -63,13 +47,7 @@ PanelFixture::PanelFixture(const std::function<void()> &beforeWindow)
 
 PanelFixture::~PanelFixture()
 {
-    delete mw;
     delete ui;
-    g_offlineMode = false;
-    g_outputMode = 0;
-    g_languageIndex = 0;
-    QDir::setCurrent(mOldDir);
-    delete mDir;
 }
 
 QStringList PanelFixture::takeTexts()

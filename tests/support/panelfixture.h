@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QStringList>
 
+#include "windowfixture.h"
+
 class MainWindow;
 class InputChannel;
 class InputSourceButton;
@@ -21,7 +23,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QTemporaryDir;
 class QToolBox;
 class QWidget;
 
@@ -102,14 +103,14 @@ struct PanelUi
 #undef PANEL_DECLARE
 };
 
-// A whole main window in offline mode inside a temporary working directory,
-// with its send pump stopped so that tests read the queued command texts.
-class PanelFixture
+// The whole-window fixture shown, in offline mode, with its send pump
+// stopped so that tests read the queued command texts.
+class PanelFixture : public WindowFixture
 {
 public:
     // beforeWindow runs in the working directory before the window is built.
     explicit PanelFixture(const std::function<void()> &beforeWindow = {});
-    ~PanelFixture();
+    ~PanelFixture() override;
 
     // Texts queued since the last call, oldest first; the queue is emptied.
     QStringList takeTexts();
@@ -129,12 +130,7 @@ public:
     // Waits out the picture sliders' pause so that the next move is sent.
     void waitSliderPause();
 
-    MainWindow *mw = nullptr;
     PanelUi *ui = nullptr;
-
-private:
-    QTemporaryDir *mDir = nullptr;
-    QString mOldDir;
 };
 
 // "wwccvvvv": window, code and value as a queued window command text.

@@ -1,4 +1,5 @@
 #include "udpstage.h"
+#include "link/udpreply.h"
 
 #include "dialoganswerer.h"
 #include "globals.h"
@@ -6,19 +7,18 @@
 #include "netdialogdriver.h"
 #include "networkdialog.h"
 #include "networkhelp.h"
+#include "windowfixture.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QtTest>
 
 bool UdpStage::start()
 {
-    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
-        return false;
     box = new FakeBoxUdp(&state);
     if (!box->start())
         return false;
-    window = new MainWindow;
+    fixture = new WindowFixture;
+    window = fixture->mw;
     window->show();
     driver = new NetDialogDriver(window);
     answerer = new DialogAnswerer(DialogAnswerer::Accept);
@@ -30,7 +30,7 @@ void UdpStage::stop()
 {
     delete answerer;
     delete driver;
-    delete window;
+    delete fixture;
     delete box;
 }
 
@@ -62,8 +62,8 @@ void UdpStage::resetForRead()
     reset();
     endResultBoxesEarly();
     resetState();
-    driver->setCell(0, 4, state.version);
-    driver->setCell(0, 6, QStringLiteral("10.77.0.1"));
+    driver->setCell(0, DeviceColumn::Version, state.version);
+    driver->setCell(0, DeviceColumn::Callback, QStringLiteral("10.77.0.1"));
 }
 
 void UdpStage::connectToFirstRow()

@@ -2,23 +2,22 @@
 #define UDPSTAGE_H
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include "fakebox.h"
 
 class DialogAnswerer;
 class MainWindow;
 class NetDialogDriver;
+class WindowFixture;
 
-// The common stage of the UDP tests: a temporary working directory, the
-// stand-in box answering from `state`, the main window with its network
-// dialog, and an answerer that accepts message boxes and lets busy boxes run
-// their time.
+// The common stage of the UDP tests: the stand-in box answering from
+// `state`, the whole-window fixture with the window's network dialog, and an
+// answerer that accepts message boxes and lets busy boxes run their time.
 struct UdpStage
 {
-    QTemporaryDir dir;
     FakeBoxState state;
     FakeBoxUdp *box = nullptr;
+    WindowFixture *fixture = nullptr;
     MainWindow *window = nullptr;
     NetDialogDriver *driver = nullptr;
     DialogAnswerer *answerer = nullptr;

@@ -22,9 +22,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kStatusNotConnected = 1;
-constexpr int kStatusConnected = 2;
-
 QList<SerialPortEntry> listedPorts()
 {
     return PortListWatcher::getInstance()->latest();
