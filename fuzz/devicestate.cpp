@@ -1,9 +1,10 @@
 // The device-state helpers over texts and numbers the box or the user
 // supplies: the version of a search answer or the device table, the grid and
-// stacking texts of the global answer, and the codes of a window answer.
+// stacking texts of the global answer, and the values of a window answer.
 #include "fuzzcheck.h"
 #include "Graphics/wallgeometry.h"
 #include "link/devicestate.h"
+#include "link/windowstatus.h"
 
 #include <cmath>
 #include <cstddef>
@@ -29,9 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size >= 12) {
         const auto word = [data](int i) { return int((data[i] << 8) | data[i + 1]); };
         const int code = word(0);
-        classifyResolutionCode(code, 39);
-        const int angle = rotationFromDevice(code, data[2], data[3], 0);
-        FUZZ_CHECK(angle == 0 || angle == 90 || angle == 180 || angle == 270);
+        QVector<int> values(StatusIndex::Count);
+        for (int i = 0; i < values.size() && 2 * i + 1 < int(size); ++i)
+            values[i] = word(2 * i);
+        for (StateRoad road : {StateRoad::Tcp, StateRoad::Udp}) {
+            const InputResolution input = inputResolution(code, QVector<QSize>(39, QSize(1920, 1080)), road);
+            FUZZ_CHECK(input.size.isValid());
+            const WindowStatus s = decodeWindowState(values, road);
+            FUZZ_CHECK(s.rotation == -1 || s.rotation == 0 || s.rotation == 90 || s.rotation == 180 || s.rotation == 270);
+            FUZZ_CHECK(s.source >= -1 && s.source <= 4 && s.reportedSource >= -1 && s.reportedSource <= 4);
+            FUZZ_CHECK(s.red >= 0 && s.red <= 255 && s.green >= 0 && s.green <= 255 && s.blue >= 0 && s.blue <= 255);
+        }
         const QRectF g = WallGeometry::canvasFromDeviceReply(word(2), word(4), word(6), word(8),
                                                              1 + data[10] % 18, 1 + data[11] % 18);
         FUZZ_CHECK(std::isfinite(g.x()) && std::isfinite(g.y()) && std::isfinite(g.width()) && std::isfinite(g.height()));

@@ -17,10 +17,10 @@ static void checkRead(const StatusFrameRead &read)
     } else if (read.kind == StatusFrameRead::Window) {
         const WindowStatus &w = read.window;
         FUZZ_CHECK(w.channel >= 1 && w.channel <= 4);
-        FUZZ_CHECK(w.source >= -1 && w.source <= StatusFrame::MaxSource);
-        FUZZ_CHECK(w.reportedSource >= -1 && w.reportedSource <= StatusFrame::MaxSource);
+        FUZZ_CHECK(w.source >= -1 && w.source <= WindowValue::MaxSource);
+        FUZZ_CHECK(w.reportedSource >= -1 && w.reportedSource <= WindowValue::MaxSource);
         for (int colour : {w.red, w.green, w.blue})
-            FUZZ_CHECK(colour >= 0 && colour <= StatusFrame::MaxColour);
+            FUZZ_CHECK(colour >= 0 && colour <= WindowValue::MaxColour);
         FUZZ_CHECK(w.rotation == -1 || w.rotation == 0 || w.rotation == 90 || w.rotation == 180
                    || w.rotation == 270);
     }

@@ -36,6 +36,8 @@ class InputChannel;
 class ResolutionRatioScene;
 struct GlobalStatus;
 struct WindowStatus;
+struct InputResolution;
+enum class StateRoad;
 
 namespace Ui { class MainWindow; }
 
@@ -78,8 +80,14 @@ public:
     void connectCropEditor();
 
     // ---- device link (link/) ----
+    // Stands for the window the panel's window list selects.
+    static constexpr int SelectedWindow = 255;
+    // The only way into the send queue; an empty text, which is how the
+    // command builders refuse a value, never gets in.
     void sendCommand(const QString &hexText);
     void sendWindowCommand(int window, int code, int value);
+    // Restarts the pump, and the wall view's drag pacing with it.
+    void setSendInterval(int ms);
     void initSpliceCommandTable();
     void applyCommandText(QString text);
     void applyWindowCommand(int target, int code, int value);
@@ -108,11 +116,15 @@ public:
     void parsingLowerComputerStatusByTcp(const QByteArray &hexText);
     void applyGlobalStatus(const GlobalStatus &status);
     void applyWindowStatus(const WindowStatus &status);
+    // The picture values and flags that both reads of a window apply alike.
+    static void applyReadPicture(InputChannel *window, const WindowStatus &status);
     void connectDevice(bool dhcp);
     // The UDP read of the whole device state shared by connect and refresh.
     bool readDeviceState(const QHostAddress &local, const QString &deviceIp, quint16 port, const QString &failText);
     void applyGlobalReply();
     void applyWindowReply(int window, const QMap<int, QString> &reply);
+    // Looks the code up for the road and keeps the size on that input-source button.
+    InputResolution applyInputResolution(int button, int code, StateRoad road);
     void fileStatusRecords(const QByteArray &datagram);
 
     // ---- panels, modes and presets (preset/) ----

@@ -388,7 +388,7 @@ void NetworkDialog::applyTimerInterval()
         ms = mainUi->lineEdit_speed->text().toInt();
     else if (g_serialConnected)
         ms = mainUi->lineEdit_speed_2->text().toInt();
-    mainUi->graphicsView->setSendInterval(ms, mMainWindow);
+    mMainWindow->setSendInterval(ms);
 }
 
 void NetworkDialog::on_changeIP_clicked()

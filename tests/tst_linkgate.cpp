@@ -134,7 +134,7 @@ private slots:
     {
         ui<QComboBox>("currentChannelCBox")->setCurrentIndex(1);
         clearQueue();
-        w->sendWindowCommand(255, 0x0B, 1024);
+        w->sendWindowCommand(MainWindow::SelectedWindow, 0x0B, 1024);
         w->sendWindowCommand(2, 0x2D, 4);
         QCOMPARE(*w->mSendTexts, QList<QString>({"010b0400", "022d0004"}));
         QCOMPARE(w->mSendPackets->at(0), hexToPacket("010B0400"));

@@ -702,7 +702,7 @@ private slots:
         QCOMPARE(w->mLayer, 1);
         f->mw->moveWindowToLevel(0, 3);
         QCOMPARE(w->mLayer, 4);
-        f->mw->moveWindowToLevel(255, 1);
+        f->mw->moveWindowToLevel(MainWindow::SelectedWindow, 1);
         QCOMPARE(w->mLayer, 2);
         f->mw->moveWindowToLevel(0, 1);
         QCOMPARE(w->mLayer, 2);

@@ -77,21 +77,12 @@ private slots:
         QCOMPARE(versionTypeFromText(""), 0);
     }
 
-    void rotationLayerAndResolution()
+    void layerAndGrid()
     {
-        QCOMPARE(rotationFromDevice(0, 1, 0, 90), 0);
-        QCOMPARE(rotationFromDevice(2, 0, 0, 270), 270);
-
         QCOMPARE(layerFromStackText("13a7", 2), 1);
         QCOMPARE(layerFromStackText("0098", 2), 0);
         QCOMPARE(layerFromStackText("", 0), 0);
         QCOMPARE(layerFromStackText("02", 3), 0);
-
-        QCOMPARE(classifyResolutionCode(5, 39), InputResolutionClass::TooLow);
-        QCOMPARE(classifyResolutionCode(6, 39), InputResolutionClass::Listed);
-        QCOMPARE(classifyResolutionCode(38, 39), InputResolutionClass::Listed);
-        QCOMPARE(classifyResolutionCode(39, 39), InputResolutionClass::NoSignal);
-        QCOMPARE(classifyResolutionCode(20, 10), InputResolutionClass::NoSignal);
 
         int rows = 0, cols = 0;
         QVERIFY(spliceGridFromKey6("0203", &rows, &cols));

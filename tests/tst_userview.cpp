@@ -11,6 +11,7 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 #include "windowfixture.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
@@ -176,13 +177,17 @@ private slots:
         mView->sendCommand(QString());   // a refused value never reaches the queue
         QCOMPARE(texts().size(), 1);
 
-        mView->setSendInterval(55, mMain);
+        // The pump and its own wall view's drag pacing move together.
+        mMain->setSendInterval(55);
+        UserView *pumpView = mMain->getUi()->graphicsView;
+        QCOMPARE(pumpView->mSendTickTimer->interval(), 55);
+        QVERIFY(pumpView->mSendTickTimer->isActive());
+        QCOMPARE(mMain->mSendTimer->interval(), 55);
+        QVERIFY(mMain->mSendTimer->isActive());
+        mMain->mSendTimer->stop();
+        mView->setTickInterval(55);
         QCOMPARE(mView->mSendTickTimer->interval(), 55);
         QVERIFY(mView->mSendTickTimer->isActive());
-        if (mMain->mSendTimer) {
-            QCOMPARE(mMain->mSendTimer->interval(), 55);
-            mMain->mSendTimer->stop();
-        }
 
         UserView lonely;   // no main window: commands vanish without harm
         lonely.sendCommand(QStringLiteral("002b0001"));
@@ -242,7 +247,7 @@ private slots:
     void dragOfWindowTwo()
     {
         const int interval = 50;
-        mView->setSendInterval(interval, nullptr);
+        mView->setTickInterval(interval);
         QTest::mousePress(handle(), Qt::LeftButton, {}, at(2400, 500));
         QCOMPARE(mView->mCurrentChannelIndex, 1);
         QCOMPARE(window(1)->mEditMode, 2);

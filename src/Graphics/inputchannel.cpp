@@ -90,6 +90,16 @@ void InputChannel::closeChannel()
     mShow = false;
 }
 
+void InputChannel::setRotationDegrees(int degrees)
+{
+    mRotation = degrees;
+    mRotate0 = degrees == 0;
+    mRotate90 = degrees == 90;
+    mRotate180 = degrees == 180;
+    mRotate270 = degrees == 270;
+    update();
+}
+
 int InputChannel::handleAt(QPointF pos) const
 {
     const double x = mRect.x(), y = mRect.y(), w = mRect.width(), h = mRect.height();

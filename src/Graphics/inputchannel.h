@@ -40,6 +40,8 @@ public:
     int handleAt(QPointF pos) const;
     void drawLabel(int sourceIndex, QPainter *painter);
     void moveOrResize(QGraphicsSceneMouseEvent *event);
+    // The angle with the one rotation check mark that matches it.
+    void setRotationDegrees(int degrees);
 
     // Label colour of a window number (1..4; anything else a neutral white).
     static QColor windowColor(int channelID);

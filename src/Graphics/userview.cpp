@@ -3,7 +3,6 @@
 #include "globals.h"
 #include "inputchannel.h"
 #include "link/devicecommand.h"
-#include "link/devicepacket.h"
 #include "mainwindow.h"
 #include "maincontent/mymessagebox.h"
 #include "resolutionratioscene.h"
@@ -318,21 +317,14 @@ void UserView::setMainWindow(MainWindow *mainWindow) { mMainWindow = mainWindow;
 
 void UserView::sendCommand(const QString &hexText)
 {
-    // An empty text is a value the command builders refused.
-    if (hexText.isEmpty() || !mMainWindow || !mMainWindow->mSendPackets || !mMainWindow->mSendTexts)
-        return;
-    mMainWindow->mSendPackets->append(hexToPacket(hexText));
-    mMainWindow->mSendTexts->append(hexText);
+    if (mMainWindow)
+        mMainWindow->sendCommand(hexText);
 }
 
-void UserView::setSendInterval(int ms, MainWindow *mainWindow)
+void UserView::setTickInterval(int ms)
 {
     mSendTickTimer->stop();
     mSendTickTimer->start(ms);
-    if (mainWindow && mainWindow->mSendTimer) {
-        mainWindow->mSendTimer->stop();
-        mainWindow->mSendTimer->start(ms);
-    }
 }
 
 void UserView::setCursorMode(int mode)
@@ -565,16 +557,6 @@ void UserView::onFirstRowAction(int n)
     mFirstRowActions.at(1)->setChecked(true);
 }
 
-void UserView::setRotationChecks(InputChannel *channel, int degrees)
-{
-    channel->mRotate0 = degrees == 0;
-    channel->mRotate90 = degrees == 90;
-    channel->mRotate180 = degrees == 180;
-    channel->mRotate270 = degrees == 270;
-    channel->mRotation = degrees;
-    channel->update();
-}
-
 void UserView::onRotationAction(int n)
 {
     InputChannel *channel = currentChannel();
@@ -592,11 +574,11 @@ void UserView::onRotationAction(int n)
         if (channel->mRotate180)
             return;
         sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::RotateReset, 0));
-        setRotationChecks(channel, 180);
+        channel->setRotationDegrees(180);
     } else {
         if (channel->mRotate180)
             sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::RotateReset, 0));
-        setRotationChecks(channel, target);
+        channel->setRotationDegrees(target);
         if (target == 0)
             sendCommand(DeviceCommand::windowCommand(cur, DeviceCommand::Rotate90, 0));
         else if (target == 90)
@@ -778,24 +760,24 @@ void UserView::stepRotation(InputChannel *channel, int index)
     case 0:
         qDebug() << "90 rotate";
         sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate90, 1));
-        setRotationChecks(channel, 90);
+        channel->setRotationDegrees(90);
         break;
     case 90:
         qDebug() << "180 rotate";
         sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::RotateReset, 0));
-        setRotationChecks(channel, 180);
+        channel->setRotationDegrees(180);
         break;
     case 180:
         qDebug() << "180 rotate";
         sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::RotateReset, 0));
         qDebug() << "270 rotate";
         sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate270, 1));
-        setRotationChecks(channel, 270);
+        channel->setRotationDegrees(270);
         break;
     case 270:
         qDebug() << "0 rotate";
         sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Rotate270, 0));
-        setRotationChecks(channel, 0);
+        channel->setRotationDegrees(0);
         break;
     }
 }

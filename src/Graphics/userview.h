@@ -30,7 +30,8 @@ public:
 
     void setMainWindow(MainWindow *mainWindow);
     void sendCommand(const QString &hexText);
-    void setSendInterval(int ms, MainWindow *mainWindow);
+    // The drag pacing; the main window keeps it in step with its pump.
+    void setTickInterval(int ms);
     void retranslateMenus();
     void setCursorMode(int mode);
 
@@ -128,7 +129,6 @@ private:
     void onAdaptiveFillAction(int n);
     void onFirstRowAction(int n);
     void stepRotation(InputChannel *channel, int index);
-    void setRotationChecks(InputChannel *channel, int degrees);
     void zoomToRubberBand();
     void applyZoomStep();
     void sendGeometry(InputChannel *channel, int index, int x, int y, int w, int h);

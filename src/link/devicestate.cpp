@@ -63,20 +63,6 @@ int replyValue(const ReplyMap &map, int key, int base)
     return map.value(key).toInt(nullptr, base);
 }
 
-int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees)
-{
-    switch (code) {
-    case 0:
-        return (hMirror == 1 && vMirror == 1) ? 180 : 0;
-    case 1:
-        return 270;
-    case 3:
-        return 90;
-    default:
-        return currentDegrees;
-    }
-}
-
 int layerFromStackText(const QString &text, int window)
 {
     if (window < 0 || window >= text.size())
@@ -85,15 +71,6 @@ int layerFromStackText(const QString &text, int window)
     if (d < 0 || d > 7)
         return 0;
     return (d + 2) / 2;
-}
-
-InputResolutionClass classifyResolutionCode(int code, int tableSize)
-{
-    if (code < 6)
-        return InputResolutionClass::TooLow;
-    if (code < tableSize && code <= 38)
-        return InputResolutionClass::Listed;
-    return InputResolutionClass::NoSignal;
 }
 
 bool spliceGridFromKey6(const QString &text, int *rows, int *cols)

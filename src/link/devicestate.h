@@ -24,19 +24,10 @@ const ReplyMap *voteReplyMaps(const ReplyMap &a, const ReplyMap &b, const ReplyM
 // A value of a reply map; a missing key reads as 0.
 int replyValue(const ReplyMap &map, int key, int base = 16);
 
-// Rotation in degrees from the device's rotation code and its two mirror
-// values; any code other than 0, 1 and 3 keeps the current angle.
-int rotationFromDevice(int code, int hMirror, int vMirror, int currentDegrees);
-
 // Layer 1 (front) to 4 of window 0..3 from the global stacking text, one
 // decimal digit per window (a letter counts 0); 0, meaning keep the layer, when
 // the text has no digit for the window or the digit names no layer (8, 9).
 int layerFromStackText(const QString &text, int window);
-
-// Class of an input resolution code: too low for the program, listed in the
-// resolution table, or no signal / not recognised.
-enum class InputResolutionClass { TooLow, Listed, NoSignal };
-InputResolutionClass classifyResolutionCode(int code, int tableSize);
 
 // Rows and columns of the splice grid from global key 6 (generations 1 to 4:
 // one hex digit each at positions 1 and 3); false when the text is too short.

@@ -10,20 +10,19 @@
 
 void MainWindow::sendCommand(const QString &hexText)
 {
+    if (hexText.isEmpty()) {
+        qWarning() << "command refused: a value does not fit its field";
+        return;
+    }
     mSendPackets->append(hexToPacket(hexText));
     mSendTexts->append(hexText);
 }
 
 void MainWindow::sendWindowCommand(int window, int code, int value)
 {
-    if (window == 255)
+    if (window == SelectedWindow)
         window = ui->currentChannelCBox->currentIndex();
-    const QString text = DeviceCommand::windowCommand(window, code, value);
-    if (text.isEmpty()) {
-        qWarning() << "window command refused: window" << window << "code" << code << "value" << value;
-        return;
-    }
-    sendCommand(text);
+    sendCommand(DeviceCommand::windowCommand(window, code, value));
 }
 
 void MainWindow::initSpliceCommandTable()

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "globals.h"
+#include "Graphics/userview.h"
 #include "link/networkportmanager.h"
 #include "link/serialportmanager.h"
 
@@ -20,6 +21,16 @@ void MainWindow::initTimers()
     mSerialHandshakeTimer = new QTimer(this);
     mConnectTimer = new QTimer(this);
     connect(mConnectTimer, &QTimer::timeout, this, &MainWindow::onConnectTimeout);
+}
+
+void MainWindow::setSendInterval(int ms)
+{
+    if (mSendTimer) {
+        mSendTimer->stop();
+        mSendTimer->start(ms);
+    }
+    if (ui->graphicsView)
+        ui->graphicsView->setTickInterval(ms);
 }
 
 void MainWindow::onSendTimer()

@@ -5,16 +5,15 @@
 
 #include "globals.h"
 #include "Graphics/inputchannel.h"
-#include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
 #include "Graphics/wallgeometry.h"
+#include "link/devicecommand.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/routetable.h"
 #include "link/statusframe.h"
-#include "link/windowrotation.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 #include "networkdialog.h"
@@ -32,7 +31,6 @@ constexpr int kConnectTimeoutMs = 1500;
 constexpr int kQueryIntervalMs = 600;
 constexpr int kReadWaitMs = 5000;
 constexpr int kLastQueryStep = 5;
-constexpr int kResolutionCodes = 39;
 
 // Posts the code for the status timer and shows its line at once.
 void setLinkStatus(MainWindow *window, int code)
@@ -55,15 +53,15 @@ ResolutionRatioScene *currentScene(MainWindow *window)
     return view ? view->mScenes.value(window->mCurrentSceneIndex) : nullptr;
 }
 
+// Step 0 asks for the global state, 1..4 for window 1..4, the last closes the read.
 QString queryText(int step)
 {
-    const auto hex = [](int value, int width) { return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')); };
     if (step == 0)
-        return hex(8, 2) + hex(5, 2) + hex(0, 4);
+        return QLatin1String(DeviceCommand::QueryGlobal);
     if (step >= 1 && step <= 4)
-        return hex(8, 2) + hex(step, 2) + hex(1, 4);
+        return DeviceCommand::windowQuery(step);
     if (step == kLastQueryStep)
-        return hex(255, 2) + hex(255, 2) + hex(65535, 4);
+        return QLatin1String(DeviceCommand::QueryEnd);
     return QString();
 }
 
@@ -80,29 +78,13 @@ void applyGlobalFlags(InputChannel *first, const GlobalStatus &g)
     first->mVideoGen = g.flag;
 }
 
-void applyPictureValues(InputChannel *ch, const WindowStatus &w)
+// The values the TCP road reads beyond those both roads read.
+void applyFrameOnlyValues(InputChannel *ch, const WindowStatus &w)
 {
     ch->mCropHStart = w.cropHStart;
     ch->mCropVStart = w.cropVStart;
     ch->mCropHEnd = w.cropHEnd;
     ch->mCropVEnd = w.cropVEnd;
-    ch->mContrast = w.contrast;
-    ch->mLuminance = w.luminance;
-    ch->mHSharpness = w.hSharpness;
-    ch->mVSharpness = w.vSharpness;
-    ch->mSaturation = w.saturation;
-    ch->mHue = w.hue;
-    ch->mColorTemperature = w.colorTemperature;
-    ch->mDeGamma = w.deGamma;
-    ch->mPanelGamma = w.panelGamma;
-    ch->mHMirror = w.hMirror;
-    ch->mVMirror = w.vMirror;
-    ch->mHFiltration = w.hFiltration;
-    ch->mVFiltration = w.vFiltration;
-    ch->mShadow = w.shadow;
-    ch->mBlock = w.block;
-    ch->mNoise = w.noise;
-    ch->mHair = w.hair;
     ch->mDeinterlace = w.deinterlace;
     ch->mPullDown22 = w.pullDown22;
     ch->mPullDown22Timer = w.pullDown22Timer;
@@ -123,8 +105,6 @@ void applyPictureValues(InputChannel *ch, const WindowStatus &w)
     ch->mSolidGreen = w.green;
     ch->mSolidBlue = w.blue;
     ch->mSolidColor = w.solidColor;
-    ch->mFreeze = w.freeze;
-    ch->mAudio = w.audio;
     // A source outside 0..4 names nothing the box could be told back.
     if (w.source >= 0)
         ch->mInputSourceIndex = w.source;
@@ -307,6 +287,29 @@ void MainWindow::applyGlobalStatus(const GlobalStatus &g)
     }
 }
 
+void MainWindow::applyReadPicture(InputChannel *window, const WindowStatus &s)
+{
+    window->mContrast = s.contrast;
+    window->mLuminance = s.luminance;
+    window->mHSharpness = s.hSharpness;
+    window->mVSharpness = s.vSharpness;
+    window->mSaturation = s.saturation;
+    window->mHue = s.hue;
+    window->mColorTemperature = s.colorTemperature;
+    window->mDeGamma = s.deGamma;
+    window->mPanelGamma = s.panelGamma;
+    window->mHMirror = s.hMirror;
+    window->mVMirror = s.vMirror;
+    window->mHFiltration = s.hFiltration;
+    window->mVFiltration = s.vFiltration;
+    window->mShadow = s.shadow;
+    window->mBlock = s.block;
+    window->mNoise = s.noise;
+    window->mHair = s.hair;
+    window->mFreeze = s.freeze;
+    window->mAudio = s.audio;
+}
+
 void MainWindow::applyWindowStatus(const WindowStatus &w)
 {
     const int c = w.channel;
@@ -332,7 +335,8 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
         ch->setPos(canvasFromDevice(w.x, f.x), canvasFromDevice(w.y, f.y));
     }
 
-    applyPictureValues(ch, w);
+    applyReadPicture(ch, w);
+    applyFrameOnlyValues(ch, w);
 
     QAction *openAction = ui->graphicsView ? ui->graphicsView->mOpenWindowActions.value(c - 1) : nullptr;
     if (w.open)
@@ -343,23 +347,16 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
         openAction->setVisible(!w.open);
 
     if (w.rotation >= 0)
-        setWindowRotation(ch, w.rotation);
+        ch->setRotationDegrees(w.rotation);
 
     if (w.source >= 0 && w.source < 4) {
-        InputSourceButton *button = mInputSourceButtons.value(w.source);
-        int width = WallGeometry::DeviceWidth;
-        int height = WallGeometry::DeviceHeight;
-        if (w.resolutionCode < kResolutionCodes && w.resolutionCode < mInputResolutions.size()) {
-            width = mInputResolutions.at(w.resolutionCode).width();
-            height = mInputResolutions.at(w.resolutionCode).height();
+        const InputResolution input = applyInputResolution(w.source, w.resolutionCode, StateRoad::Tcp);
+        const int width = input.size.width();
+        const int height = input.size.height();
+        if (input.kind == InputResolutionClass::Listed)
             emit readInfo(linkTr("窗口%1，输入源%2分辨率(%3,%4)").arg(c).arg(w.source).arg(width).arg(height));
-        } else {
+        else
             emit readInfo(linkTr("窗口%1，输入源%2-无信号，使用默认分辨率(%3x%4)").arg(c).arg(w.source).arg(width).arg(height));
-        }
-        if (button) {
-            button->mSourceWidth = width;
-            button->mSourceHeight = height;
-        }
         ch->mCropHEnd = w.cropHEnd != 0 ? w.cropHEnd : width;
         ch->mCropVEnd = w.cropVEnd != 0 ? w.cropVEnd : height;
         emit readInfo(linkTr("MainWindow::send： %1").arg(w.resolutionCode));

@@ -10,12 +10,14 @@
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
 #include "Graphics/wallgeometry.h"
+#include "link/devicecommand.h"
+#include "link/devicepacket.h"
 #include "link/devicestate.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
 #include "link/networkportmanager.h"
 #include "link/udpreply.h"
-#include "link/windowrotation.h"
+#include "link/windowstatus.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/waitingwidget.h"
 
@@ -26,12 +28,8 @@
 #include <QUdpSocket>
 
 namespace {
-const QString kGlobalQuery = QStringLiteral("0805000070");
-const QString kWindowQueries[4] = {QStringLiteral("08010001DC"), QStringLiteral("0802000161"),
-                                   QStringLiteral("080300010A"), QStringLiteral("080400011C")};
 const int kReadWaitMs = 300;
 const QSize kNoSignalSize(WallGeometry::DeviceWidth, WallGeometry::DeviceHeight);
-const int kLowResolutionEntry = 6;   // 720P stands in for inputs that are too small
 
 void wait(const QString &text, int ms)
 {
@@ -160,14 +158,16 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
     const QHostAddress device(deviceIp);
     mReadDeviceAddress = device;
     mMalformedWarned = false;
+    // Sent straight, not through the queue: the read waits on each answer.
     auto query = [&](const QString &text) {
+        const QByteArray packet = hexToPacket(text);
         bindUdpSocket(local);
-        mUdpSocket->writeDatagram(QByteArray::fromHex(text.toLatin1()), device, port);
-        emit readInfo(QStringLiteral("MainWindow::send\uFF1A ") + text);
+        mUdpSocket->writeDatagram(packet, device, port);
+        emit readInfo(QStringLiteral("MainWindow::send\uFF1A ") + QString::fromLatin1(packet.toHex().toUpper()));
     };
 
     ReplyState = 1;
-    query(kGlobalQuery);
+    query(QLatin1String(DeviceCommand::QueryGlobal));
     wait(linkTr("层级、拼接模式信息获取..."), kReadWaitMs);
     applyGlobalReply();
 
@@ -178,7 +178,7 @@ bool MainWindow::readDeviceState(const QHostAddress &local, const QString &devic
         mReplyMapC.clear();
         for (int read = 0; read < 3; ++read) {
             ReplyState = 2 + read;
-            query(kWindowQueries[i]);
+            query(DeviceCommand::windowQuery(i + 1));
             wait(linkTr(readTexts[read]), kReadWaitMs);
         }
         const ReplyMap *agreed = voteReplyMaps(mReplyMapA, mReplyMapB, mReplyMapC);
@@ -258,89 +258,68 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     if (!scene || i >= scene->mChannels.size())
         return;
     InputChannel *window = scene->mChannels[i];
-    auto value = [&reply](int key) { return replyValue(reply, key); };
-    auto colour = [&value](int key) { return qBound(0, value(key), StatusFrame::MaxColour); };
+    const WindowStatus s = decodeWindowState(stateValuesFromRecords(reply), StateRoad::Udp);
 
-    const QRectF g = WallGeometry::canvasFromDeviceReply(value(1), value(2), value(3), value(4),
+    const QRectF g = WallGeometry::canvasFromDeviceReply(s.x, s.y, s.width, s.height,
                                                          ui->rowCbx->currentText().toInt(),
                                                          ui->columnCbx->currentText().toInt());
     window->setRect(QRectF(0, 0, g.width(), g.height()));
     window->setPos(g.x(), g.y());
 
     QAction *openAction = view->mOpenWindowActions.value(i);
-    if (value(0x2B) != 0) {
+    if (s.open)
         window->openChannel();
-        if (openAction)
-            openAction->setVisible(false);
-    } else {
+    else
         window->closeChannel();
-        if (openAction)
-            openAction->setVisible(true);
-    }
+    if (openAction)
+        openAction->setVisible(!s.open);
 
-    window->mRed = window->mSolidRed = colour(0x27);
-    window->mGreen = window->mSolidGreen = colour(0x28);
-    window->mBlue = window->mSolidBlue = colour(0x29);
-    window->mLuminance = value(0x0C) - 1024;
-    const int source = value(0x2D);
-    if (source >= 0 && source <= 4)
-        window->mInputSourceIndex = source;
-    window->mSolidColor = value(0x2A) != 0;
+    applyReadPicture(window, s);
+    window->mRed = window->mSolidRed = s.red;
+    window->mGreen = window->mSolidGreen = s.green;
+    window->mBlue = window->mSolidBlue = s.blue;
+    // This road keeps the source the box names, a solid colour or not.
+    if (s.reportedSource >= 0)
+        window->mInputSourceIndex = s.reportedSource;
+    window->mSolidColor = s.solidColor;
     if (!window->mSolidColor) {
         window->mRed = window->mSolidRed = 136;
         window->mGreen = window->mSolidGreen = 155;
         window->mBlue = window->mSolidBlue = 177;
     }
-    window->mContrast = value(0x0B);
-    window->mSaturation = value(0x0F);
-    window->mColorTemperature = value(0x11);
-    window->mHue = value(0x10) - 180;
-    window->mHSharpness = value(0x0D) - 10;
-    window->mVSharpness = value(0x0E) - 10;
-    window->mAudio = value(0x2E) != 0;
-    window->mFreeze = value(0x2C) != 0;
-    window->mHMirror = value(0x14) != 0;
-    window->mVMirror = value(0x15) != 0;
-    window->mHFiltration = value(0x16);
-    window->mVFiltration = value(0x17);
-    window->mShadow = value(0x18);
-    window->mBlock = value(0x19);
-    window->mNoise = value(0x1A);
-    window->mHair = value(0x1B);
-    window->mDeGamma = value(0x12);
-    window->mPanelGamma = value(0x13);
 
     // Input resolution, kept on the input-source button of the same index.
-    const int code = value(0x32);
-    emit readInfo(QStringLiteral("输入分辨率代号：") + QString::number(code));
-    QSize size = kNoSignalSize;
+    emit readInfo(QStringLiteral("输入分辨率代号：") + QString::number(s.resolutionCode));
+    const InputResolution input = applyInputResolution(i, s.resolutionCode, StateRoad::Udp);
     QString text;
-    const InputResolutionClass kind = classifyResolutionCode(code, mInputResolutions.size());
-    switch (kind) {
+    switch (input.kind) {
     case InputResolutionClass::TooLow:
-        if (mInputResolutions.size() > kLowResolutionEntry)
-            size = mInputResolutions.at(kLowResolutionEntry);
         text = linkTr("窗口%1，输入源%2-低分辨率不支持，使用720P分辨率(%3x%4)");
         break;
     case InputResolutionClass::Listed:
-        size = mInputResolutions.at(code);
         text = linkTr("窗口%1，输入源%2分辨率(%3,%4)");
         break;
     case InputResolutionClass::NoSignal:
         text = linkTr("窗口%1，输入源%2-无信号或输入分辨率不识别，使用默认分辨率(%3x%4)");
         break;
     }
-    if (InputSourceButton *button = mInputSourceButtons.value(i)) {
-        button->mSourceWidth = size.width();
-        button->mSourceHeight = size.height();
-    }
-    emit readInfo(text.arg(i).arg(window->mInputSourceIndex).arg(size.width()).arg(size.height()));
-    const bool usable = kind == InputResolutionClass::Listed;
+    emit readInfo(text.arg(i).arg(window->mInputSourceIndex).arg(input.size.width()).arg(input.size.height()));
+    const bool usable = input.kind == InputResolutionClass::Listed;
     ui->label_sliceImage->setVisible(!usable);
     g_windowInputSupported[i] = usable ? 1 : 0;
 
-    setWindowRotation(window, rotationFromDevice(value(0x31), value(0x14), value(0x15), window->mRotation));
+    window->setRotationDegrees(s.rotation >= 0 ? s.rotation : window->mRotation);
     window->update();
     // Told once the window holds all it read, so the panel shows the new values.
     emit view->changeRightMenuInfo();
+}
+
+InputResolution MainWindow::applyInputResolution(int button, int code, StateRoad road)
+{
+    const InputResolution input = inputResolution(code, mInputResolutions, road);
+    if (InputSourceButton *b = mInputSourceButtons.value(button)) {
+        b->mSourceWidth = input.size.width();
+        b->mSourceHeight = input.size.height();
+    }
+    return input;
 }

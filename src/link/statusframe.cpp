@@ -13,16 +13,6 @@ int hexDigit(char c)
     return -1;
 }
 
-int colourValue(quint16 word)
-{
-    return qMin(int(word), StatusFrame::MaxColour);
-}
-
-int sourceValue(quint16 word)
-{
-    return word <= StatusFrame::MaxSource ? int(word) : -1;
-}
-
 GlobalStatus decodeGlobal(const QVector<quint16> &w)
 {
     GlobalStatus g;
@@ -35,72 +25,14 @@ GlobalStatus decodeGlobal(const QVector<quint16> &w)
     return g;
 }
 
+// Word w of a window frame is the window's state value w - 1.
 WindowStatus decodeWindow(const QVector<quint16> &w)
 {
-    WindowStatus s;
-    s.channel = w[1];
-    s.x = w[2];
-    s.y = w[3];
-    s.width = w[4];
-    s.height = w[5];
-    s.cropHStart = w[7];
-    s.cropVStart = w[8];
-    s.cropHEnd = w[9];
-    s.cropVEnd = w[10];
-    s.contrast = w[12];
-    s.luminance = w[13] - 1024;
-    s.hSharpness = w[14] - 10;
-    s.vSharpness = w[15] - 10;
-    s.saturation = w[16];
-    s.hue = w[17] - 180;
-    s.colorTemperature = w[18];
-    s.deGamma = w[19];
-    s.panelGamma = w[20];
-    s.hMirror = w[21] != 0;
-    s.vMirror = w[22] != 0;
-    s.hFiltration = w[23];
-    s.vFiltration = w[24];
-    s.shadow = w[25];
-    s.block = w[26];
-    s.noise = w[27];
-    s.hair = w[28];
-    s.deinterlace = w[29] != 0;
-    s.pullDown22 = w[30] != 0;
-    s.pullDown22Timer = w[31];
-    s.pullDown23 = w[32] != 0;
-    s.pullDown23Timer = w[33];
-    s.sensitivity = w[34];
-    s.diagonal = w[35];
-    s.psf24 = w[36] != 0;
-    s.blueCorrection = w[37];
-    s.greenCorrection = w[38];
-    s.skinCorrection = w[39];
-    s.red = colourValue(w[40]);
-    s.green = colourValue(w[41]);
-    s.blue = colourValue(w[42]);
-    s.solidColor = w[43] != 0;
-    s.open = w[44] == 1;
-    s.freeze = w[45] != 0;
-    s.reportedSource = sourceValue(w[46]);
-    s.source = s.solidColor ? StatusFrame::MaxSource : s.reportedSource;
-    s.audio = w[47] != 0;
-    switch (w[50]) {
-    case 0:
-        // Both mirrors at once is how the box reports a half turn.
-        s.rotation = (w[21] == 1 && w[22] == 1) ? 180 : 0;
-        break;
-    case 1:
-        s.rotation = 90;
-        break;
-    case 2:
-        s.rotation = 270;
-        break;
-    default:
-        s.rotation = -1;
-        break;
-    }
-    s.resolutionCode = w[51];
-    return s;
+    QVector<int> values;
+    values.reserve(w.size() - 1);
+    for (int i = 1; i < w.size(); ++i)
+        values.append(w.at(i));
+    return decodeWindowState(values, StateRoad::Tcp);
 }
 
 } // namespace

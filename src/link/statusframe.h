@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include "windowstatus.h"
+
 // The box's answers over TCP: a run of 16-bit words (high byte first) that
 // starts with 0xAAAA and ends with 0xBBBB; 11 words carry the wall's global
 // state, 53 words the whole state of one window. Word w of a window frame is
@@ -21,8 +23,6 @@ constexpr int WindowWordCount = 53;
 constexpr int MaxGridCount = 18;   // the row and column lists offer 1..18
 constexpr int GlobalFrameBytes = 2 * GlobalWordCount;
 constexpr int WindowFrameBytes = 2 * WindowWordCount;
-constexpr int MaxSource = 4;        // inputs 0..3, 4 none
-constexpr int MaxColour = 255;
 
 // Hex text to bytes: two characters per byte, pairs that are not
 // two hex digits are skipped.
@@ -44,31 +44,6 @@ struct GlobalStatus
     bool gridValid() const;
     // Layer (1 front .. 4 back) the order gives window 0..3, 0 when it names none.
     int layerOfWindow(int windowIndex) const;
-};
-
-struct WindowStatus
-{
-    int channel = 0;          // 1..4
-    int x = 0, y = 0, width = 0, height = 0;   // device pixels
-    int cropHStart = 0, cropVStart = 0, cropHEnd = 0, cropVEnd = 0;
-    int contrast = 0, luminance = 0, hSharpness = 0, vSharpness = 0;
-    int saturation = 0, hue = 0, colorTemperature = 0, deGamma = 0, panelGamma = 0;
-    bool hMirror = false, vMirror = false;
-    int hFiltration = 0, vFiltration = 0, shadow = 0, block = 0, noise = 0, hair = 0;
-    bool deinterlace = false, pullDown22 = false, pullDown23 = false, psf24 = false;
-    int pullDown22Timer = 0, pullDown23Timer = 0, sensitivity = 0, diagonal = 0;
-    int blueCorrection = 0, greenCorrection = 0, skinCorrection = 0;
-    int red = 0, green = 0, blue = 0;   // 0..255, larger values held at 255
-    bool solidColor = false;
-    bool open = false;
-    bool freeze = false;
-    // Source 0..3, 4 none (always 4 while a solid colour fills the window);
-    // -1 when the box sent a value outside 0..4, which leaves the window's own.
-    int source = 4;
-    int reportedSource = 4;   // as the box sent it, or -1 likewise
-    bool audio = false;
-    int rotation = -1;        // 0, 90, 180, 270; -1 leaves the window's rotation
-    int resolutionCode = 0;
 };
 
 struct StatusFrameRead

@@ -211,7 +211,7 @@ void MainWindow::on_ptn_overlayModel_clicked()
             placeOpenWindow(window, QRectF(w - side, k++ * side, side, side));
         cropToWindow(window);
     }
-    moveWindowToLevel(255, 0);
+    moveWindowToLevel(SelectedWindow, 0);
     changeUIBaseSelectChannel(selected + 1);
 }
 
@@ -265,7 +265,7 @@ void MainWindow::onWindowLevelChanged(int level)
     ResolutionRatioScene *scene = panelScene();
     if (!window || !scene || level < 0 || level == window->mLayer - 1)
         return;
-    moveWindowToLevel(255, level);
+    moveWindowToLevel(SelectedWindow, level);
     sendCommand(UserView::layerOrderText(scene));
 }
 

@@ -302,7 +302,7 @@ void MainWindow::fillPanel(int i, InputChannel *w)
 
 void MainWindow::moveWindowToLevel(int window, int level)
 {
-    const int k = window == 255 ? selectedIndex() : window;
+    const int k = window == SelectedWindow ? selectedIndex() : window;
     ResolutionRatioScene *scene = panelScene();
     const InputChannel *w = panelWindow(k);
     if (!scene || !w)
@@ -385,7 +385,7 @@ void MainWindow::onPaletteColorSelected(const QColor &color)
             WaitingWidget pause(QString(), 300, 0);
             pause.exec();
         }
-        sendWindowCommand(255, parts[n][0], parts[n][1]);
+        sendWindowCommand(SelectedWindow, parts[n][0], parts[n][1]);
     }
 }
 
@@ -500,7 +500,7 @@ void MainWindow::onPosXOrWidthEdited(bool width)
         w->setX(drawn);
     }
     w->update();
-    sendWindowCommand(255, width ? Width : PosX, value);
+    sendWindowCommand(SelectedWindow, width ? Width : PosX, value);
 }
 
 // Y and height share their rules; output modes 2 and 3 send the value but
@@ -531,7 +531,7 @@ void MainWindow::onPosYOrHeightEdited(bool height)
         }
     }
     w->update();
-    sendWindowCommand(255, height ? Height : PosY, value);
+    sendWindowCommand(SelectedWindow, height ? Height : PosY, value);
 }
 
 // ------------------------------------------------------------ crop edits --
@@ -588,7 +588,7 @@ void MainWindow::onCropEdited(int code)
                 item->setY(w->mCropVStart / picture.vs);
         }
     }
-    sendWindowCommand(255, code, v);
+    sendWindowCommand(SelectedWindow, code, v);
 }
 
 void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int VEnd)
@@ -604,16 +604,14 @@ void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int
     if (mode >= 0 && mode < 4) {
         edges[mode].edit->setText(QString::number(values[mode]));
         *edges[mode].field = values[mode];
-        sendWindowCommand(255, edges[mode].code, values[mode]);
+        sendWindowCommand(SelectedWindow, edges[mode].code, values[mode]);
     } else if (mode == 4) {
         // A corner or the whole rectangle moved: one command for all four edges.
         for (int k = 0; k < 4; ++k) {
             edges[k].edit->setText(QString::number(values[k]));
             *edges[k].field = values[k];
         }
-        const QString text = cropCommand(selectedIndex(), hS, vS, hE, vE);
-        if (!text.isEmpty())
-            sendCommand(text);
+        sendCommand(cropCommand(selectedIndex(), hS, vS, hE, vE));
     }
 }
 
@@ -633,7 +631,7 @@ void MainWindow::onColorEdited(int code)
     else
         w->mBlue = w->mSolidBlue = v;
     w->update();
-    sendWindowCommand(255, code, v);
+    sendWindowCommand(SelectedWindow, code, v);
 }
 
 // ------------------------------------------------------------ check boxes --
@@ -647,11 +645,11 @@ void MainWindow::onShowWindowChanged(int state)
     if (state == Qt::Checked && !w->mShow) {
         ui->graphicsView->openWindow(index);
         w->mShow = true;
-        sendWindowCommand(255, Open, 1);
+        sendWindowCommand(SelectedWindow, Open, 1);
     } else if (state == Qt::Unchecked && w->mShow) {
         ui->graphicsView->closeWindow(index);
         w->mShow = false;
-        sendWindowCommand(255, Open, 0);
+        sendWindowCommand(SelectedWindow, Open, 0);
     }
 }
 
@@ -666,10 +664,10 @@ void MainWindow::onAudioChanged(int state)
         for (InputChannel *channel : scene->mChannels)
             channel->mAudio = false;
         w->mAudio = true;
-        sendWindowCommand(255, Audio, w->mInputSourceIndex);
+        sendWindowCommand(SelectedWindow, Audio, w->mInputSourceIndex);
     } else if (state == Qt::Unchecked && w->mAudio) {
         w->mAudio = false;
-        sendWindowCommand(255, Audio, 4);
+        sendWindowCommand(SelectedWindow, Audio, 4);
     }
 }
 
@@ -692,13 +690,13 @@ void MainWindow::onFreezeChanged(int state)
     if (state == Qt::Unchecked && w->mFreeze) {
         w->mFreeze = false;
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, Freeze, 0);
+            sendWindowCommand(SelectedWindow, Freeze, 0);
         ui->ckx_freezeAllWindows->setChecked(false);
         enableControls();
     } else if (state == Qt::Checked && !w->mFreeze) {
         w->mFreeze = true;
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, Freeze, 1);
+            sendWindowCommand(SelectedWindow, Freeze, 1);
         disableControls();
         enableFrozenWindowControls();
         bool allFrozen = true;
@@ -725,7 +723,7 @@ void MainWindow::onSolidColorChanged(int state)
             control->setEnabled(true);
         w->mSolidColor = true;
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, SolidFill, 1);
+            sendWindowCommand(SelectedWindow, SolidFill, 1);
         w->mRed = w->mSolidRed;
         w->mGreen = w->mSolidGreen;
         w->mBlue = w->mSolidBlue;
@@ -738,7 +736,7 @@ void MainWindow::onSolidColorChanged(int state)
         w->mBlue = 177;
         w->mInputSourceIndex = w->mInputSourceID;
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, SolidFill, 0);
+            sendWindowCommand(SelectedWindow, SolidFill, 0);
     }
     w->update();
     changeUIBaseSelectChannel(selectedIndex() + 1);
@@ -753,7 +751,7 @@ void MainWindow::onFlagBoxChanged(bool InputSourceValues::*flag, int code, int s
     if (w->*flag == checked)
         return;
     w->*flag = checked;
-    sendWindowCommand(255, code, checked ? 1 : 0);
+    sendWindowCommand(SelectedWindow, code, checked ? 1 : 0);
 }
 
 void MainWindow::onDeinterlaceChanged(int state)
@@ -765,7 +763,7 @@ void MainWindow::onDeinterlaceChanged(int state)
         for (QWidget *widget : followers)
             widget->setEnabled(true);
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, Deinterlace, 1);
+            sendWindowCommand(SelectedWindow, Deinterlace, 1);
     } else if (state == Qt::Unchecked) {
         for (QWidget *widget : followers)
             widget->setEnabled(false);
@@ -773,7 +771,7 @@ void MainWindow::onDeinterlaceChanged(int state)
                                 static_cast<QWidget *>(ui->hSdr_2p3Timer), static_cast<QWidget *>(ui->ldt_2p3Timer)})
             widget->setEnabled(false);
         if (mPanelFillDepth == 0)
-            sendWindowCommand(255, Deinterlace, 0);
+            sendWindowCommand(SelectedWindow, Deinterlace, 0);
     }
 }
 
@@ -788,7 +786,7 @@ void MainWindow::onPullDownChanged(int code, int state)
     slider->setEnabled(checked);
     edit->setEnabled(checked);
     if (mPanelFillDepth == 0)
-        sendWindowCommand(255, code, checked ? 1 : 0);
+        sendWindowCommand(SelectedWindow, code, checked ? 1 : 0);
 }
 
 void MainWindow::on_ptn_FreezeAllWindow_clicked()
@@ -818,7 +816,7 @@ void MainWindow::sendImageParameter(int index, int value)
 {
     if (index < 0 || index >= InputSourceInformation::PictureValueCount)
         return;
-    sendWindowCommand(255, kPictureCodes[index], value);
+    sendWindowCommand(SelectedWindow, kPictureCodes[index], value);
 }
 
 void MainWindow::onImageSliderValueChanged(int index, int value)

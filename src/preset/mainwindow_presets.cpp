@@ -58,7 +58,7 @@ void applySelectedPreset(MainWindow *window)
     }
     window->mSendPackets->clear();
     window->mSendTexts->clear();
-    window->getUi()->graphicsView->setSendInterval(kPresetApplyIntervalMs, window);
+    window->setSendInterval(kPresetApplyIntervalMs);
     if (MyFrame *frame = window->mPresetFrames.value(window->mSelectedPreset - 1, nullptr))
         loadPreset(window, frame);
 }
