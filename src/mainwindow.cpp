@@ -112,6 +112,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->cbx_language->hide();
 
     mSendTimer = new QTimer(this);
+    // One packet per tick: a coarse timer would run up to 5 % fast.
+    mSendTimer->setTimerType(Qt::PreciseTimer);
     mSendTimer->start(250);
     connect(mSendTimer, &QTimer::timeout, mSendTimer, [this]() { onSendTimer(); }, Qt::DirectConnection);
 

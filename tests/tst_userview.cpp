@@ -113,6 +113,7 @@ private slots:
         for (QTimer *t : {mView->mSendTickTimer, mView->mInputTimer, mView->mKeyTimer, mView->mXYPosTimer, mView->mStepTimer})
             QCOMPARE(t->parent(), mView);
         QCOMPARE(mView->mSendTickTimer->interval(), 100);
+        QCOMPARE(mView->mSendTickTimer->timerType(), Qt::PreciseTimer);
         QVERIFY(mView->mSendTickTimer->isActive());
         QCOMPARE(mView->mInputTimer->interval(), 200);
         QVERIFY(mView->mInputTimer->isActive());
@@ -715,6 +716,32 @@ private slots:
         QCOMPARE(texts().last(), QStringLiteral("e30b40065403c0021c"));
     }
 
+    // Nobody drags: the ticker thread sleeps. A drag wakes it, the release
+    // lets it sleep again.
+    void tickerTicksOnlyWhileAWindowIsEdited()
+    {
+        Worker *worker = mView->mTransferController->mWorker;
+        std::atomic<int> ticks{0};
+        connect(worker, &Worker::handleData, worker, [&] { ++ticks; }, Qt::DirectConnection);
+        QVERIFY(!worker->isTicking());
+        QTest::qWait(5 * Worker::TickMs);
+        QCOMPARE(ticks.load(), 0);
+
+        QTest::mousePress(handle(), Qt::LeftButton, {}, at(2400, 500));
+        QVERIFY(worker->isTicking());
+        QTest::mouseMove(handle(), at(2100, 600));
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!texts().isEmpty(), 5000);
+
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(2100, 600));
+        QTRY_VERIFY_WITH_TIMEOUT(!worker->isTicking(), 5000);
+        // One tick may have been on its way when the edit ended.
+        const int after = ticks;
+        QTest::qWait(5 * Worker::TickMs);
+        QVERIFY2(ticks <= after + 1, qPrintable(QString::number(ticks - after)));
+        QObject::disconnect(worker, &Worker::handleData, worker, nullptr);
+    }
+
     void tickerEndsWithView()
     {
         UserView *view = new UserView;
@@ -727,7 +754,9 @@ private slots:
         std::atomic<int> ticks{0};
         connect(view->mTransferController->mWorker, &Worker::handleData, thread, [&] { ++ticks; },
                 Qt::DirectConnection);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 5000);
+        // Ticking, as during an edit (the view ends it at the first tick, as nobody edits).
+        view->mTransferController->setTicking(true);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 1, 5000);
         QVERIFY(thread->isRunning());
         delete view;
         QVERIFY(finished);

@@ -38,11 +38,17 @@ void TransferController::stop()
     if (mWorkerThread.isRunning()) {
         // The loop never returns to the thread's event loop by itself, so it
         // has to be told to end before quit() can take effect.
-        mWorker->mRunning = false;
+        mWorker->stop();
         mWorkerThread.quit();
         mWorkerThread.wait();
     }
     mWorker = nullptr;
+}
+
+void TransferController::setTicking(bool on)
+{
+    if (mWorker)
+        mWorker->setTicking(on);
 }
 
 void TransferController::handleResults(QString) {}

@@ -9,7 +9,8 @@ class UserView;
 class Worker;
 
 // Owns the wall view's ticker thread: a Worker in a thread of its own whose
-// 10 ms signal reaches UserView::handleData queued in the GUI thread.
+// 10 ms signal reaches UserView::handleData queued in the GUI thread while a
+// window is being edited.
 class TransferController : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
     void startWork();
     // Ends the worker's loop and joins the thread; safe to call again.
     void stop();
+    // The ticker runs only while a window is being edited.
+    void setTicking(bool on);
 
     QThread mWorkerThread;
     Worker *mWorker = nullptr;

@@ -138,7 +138,9 @@ UserView::UserView(QWidget *parent) : QGraphicsView(parent)
         mKeyTimer->stop();
     });
 
+    // The box sees this beat through the pump: it must not drift.
     mSendTickTimer = new QTimer(this);
+    mSendTickTimer->setTimerType(Qt::PreciseTimer);
     connect(mSendTickTimer, &QTimer::timeout, this, [this] { mMaySend = true; }, Qt::DirectConnection);
     mSendTickTimer->start(100);
 
@@ -614,21 +616,24 @@ QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 
 void UserView::handleData()
 {
-    // At most one geometry per send tick: nothing to do until the tick allows it.
-    if (!mMaySend || !linkUp())
-        return;
     const ResolutionRatioScene *scene = currentScene();
     if (!scene)
         return;
     const QList<InputChannel *> &channels = scene->mChannels;
-    for (int i = 0; i < channels.size(); ++i) {
-        InputChannel *channel = channels.at(i);
-        if (!isDragMode(channel->mEditMode))
-            continue;
-        mMaySend = false;
-        sendGeometryText(channel, deviceGeometryText(channel, i));
+    int edited = 0;
+    while (edited < channels.size() && !isDragMode(channels.at(edited)->mEditMode))
+        ++edited;
+    // The edit is over (however it ended): the ticker may sleep until the next.
+    if (edited == channels.size()) {
+        if (mTransferController)
+            mTransferController->setTicking(false);
         return;
     }
+    // At most one geometry per send tick: nothing to do until the tick allows it.
+    if (!mMaySend || !linkUp())
+        return;
+    mMaySend = false;
+    sendGeometryText(channels.at(edited), deviceGeometryText(channels.at(edited), edited));
 }
 
 void UserView::sendGeometryText(InputChannel *channel, const QString &text)
@@ -933,8 +938,11 @@ void UserView::mousePressEvent(QMouseEvent *event)
     const QList<InputChannel *> &channels = currentScene()->mChannels;
     for (int i = 0; i < channels.size(); ++i) {
         InputChannel *channel = channels.at(i);
-        if (isDragMode(channel->mEditMode) && !mLastGeometry.contains(channel))
+        if (!isDragMode(channel->mEditMode))
+            continue;
+        if (!mLastGeometry.contains(channel))
             mLastGeometry.insert(channel, deviceGeometryText(channel, i));
+        mTransferController->setTicking(true);
     }
 }
 

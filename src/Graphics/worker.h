@@ -1,19 +1,30 @@
 #ifndef WORKER_H
 #define WORKER_H
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QWaitCondition>
 #include <atomic>
 
-// Runs in the ticker thread: emits handleData every 10 ms until stopped.
+// Runs in the ticker thread: emits handleData every 10 ms while it ticks,
+// until stopped. It ticks only while a window of the wall is being edited and
+// sleeps without waking otherwise.
 class Worker : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int TickMs = 10;
+
     Worker();
     ~Worker() override;
 
-    // Cleared from the GUI thread to end the loop of doWork.
+    // Both may be called from any thread.
+    void setTicking(bool on);
+    void stop();
+    bool isTicking() const { return mTicking; }
+
+    // Cleared to end the loop of doWork; use stop(), which also wakes it.
     std::atomic<bool> mRunning{true};
 
 public slots:
@@ -22,6 +33,11 @@ public slots:
 signals:
     void handleData();
     void resultReady(QString result);
+
+private:
+    QMutex mMutex;
+    QWaitCondition mWake;
+    std::atomic<bool> mTicking{false};
 };
 
 #endif

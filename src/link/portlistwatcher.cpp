@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QMutex>
 #include <QThread>
@@ -123,8 +124,11 @@ void PortListWatcher::shutdown()
 
 void PortListWatcher::watchDeviceFolder()
 {
+    const QString folder = QString::fromLatin1(kDeviceFolder);
+    if (!QFileInfo(folder).isDir())
+        return;
     auto *watch = new QFileSystemWatcher(this);
-    if (!watch->addPath(QString::fromLatin1(kDeviceFolder))) {
+    if (!watch->addPath(folder)) {
         delete watch;
         return;
     }
