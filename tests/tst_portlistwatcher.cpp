@@ -3,10 +3,10 @@
 #include "dialoganswerer.h"
 #include "globals.h"
 #include "link/portlistwatcher.h"
-#include "linktestsupport.h"
 #include "mainwindow.h"
 #include "networkdialog.h"
 #include "ptypair.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QMutex>
@@ -104,7 +104,7 @@ private slots:
             mPorts->hold(false);
         offerSerialPorts({});
         mPorts.reset();
-        resetLinkFlags();
+        resetProgramState();
     }
 
     void changeIsReadAwayFromTheWindow()
@@ -161,8 +161,9 @@ private slots:
         QFETCH(bool, vanishes);
         PtyPair pty;
         QVERIFY(pty.isValid());
+        WindowFixture fixture;
         installChangingPorts({pty.slavePath()});
-        std::unique_ptr<MainWindow> w = makeFreshLinkedMainWindow();
+        MainWindow *w = fixture.mw;
         auto *list = w->findChild<QComboBox *>(QStringLiteral("serialPortComboBox"));
         auto *dialogList = w->mNetworkDialog->findChild<QComboBox *>(QStringLiteral("serialPortComboBox"));
         QTRY_COMPARE_WITH_TIMEOUT(w->mSerialPortNames, QStringList({pty.slavePath()}), 5000);
@@ -173,7 +174,7 @@ private slots:
 
         // The main window's poll and the network dialog's.
         QList<QTimer *> polls;
-        for (QObject *owner : {static_cast<QObject *>(w.get()), static_cast<QObject *>(w->mNetworkDialog)})
+        for (QObject *owner : {static_cast<QObject *>(w), static_cast<QObject *>(w->mNetworkDialog)})
             for (QTimer *timer : owner->findChildren<QTimer *>())
                 if (timer->interval() == 1000 && timer->isActive())
                     polls << timer;
