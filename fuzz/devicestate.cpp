@@ -2,6 +2,7 @@
 // supplies: the version of a search answer or the device table, the grid and
 // stacking texts of the global answer, and the values of a window answer.
 #include "fuzzcheck.h"
+#include "Graphics/wallgeometry.h"
 #include "link/devicestate.h"
 #include "link/windowstatus.h"
 
@@ -40,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(s.source >= -1 && s.source <= 4 && s.reportedSource >= -1 && s.reportedSource <= 4);
             FUZZ_CHECK(s.red >= 0 && s.red <= 255 && s.green >= 0 && s.green <= 255 && s.blue >= 0 && s.blue <= 255);
         }
-        const DeviceGeometry g = scaleDeviceGeometry(word(2), word(4), word(6), word(8),
-                                                     1 + data[10] % 18, 1 + data[11] % 18);
-        FUZZ_CHECK(std::isfinite(g.x) && std::isfinite(g.y) && std::isfinite(g.width) && std::isfinite(g.height));
+        const QRectF g = WallGeometry::canvasFromDeviceReply(word(2), word(4), word(6), word(8),
+                                                             1 + data[10] % 18, 1 + data[11] % 18);
+        FUZZ_CHECK(std::isfinite(g.x()) && std::isfinite(g.y()) && std::isfinite(g.width()) && std::isfinite(g.height()));
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
+#include "Graphics/wallgeometry.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/myslider.h"
 
@@ -164,35 +165,23 @@ bool MainWindow::checkResolutionLimit()
     if (channelIndex < 0 || channelIndex >= scene->mChannels.size())
         return false;
     InputChannel *channel = scene->mChannels.at(channelIndex);
-    const int sw = int(scene->sceneRect().width());
-    const int sh = int(scene->sceneRect().height());
+    const int sw = WallGeometry::truncated(scene->sceneRect().width());
+    const int sh = WallGeometry::truncated(scene->sceneRect().height());
 
+    // As the combos stand: an empty one counts 0 here, not 1 as in wallGrid().
     const int rows = ui->rowCbx->currentText().toInt();
     const int columns = ui->columnCbx->currentText().toInt();
 
-    QString limitW, limitH;
-    bool fits = true;
-    if (rows == 1 || columns == 1) {
-        if (g_outputMode == 0 || g_outputMode == 1) {
-            fits = x + w <= sw && y + h <= sh;
-            limitW = QStringLiteral("1920");
-            limitH = g_outputMode == 0 ? QStringLiteral("1080") : QStringLiteral("1200");
-        }
-    } else {
-        const float f = float(columns) * 0.5f;
-        if (g_outputMode == 0 || g_outputMode == 1) {
-            fits = x + w <= sw * f && y + h <= sh * f;
-            limitW = QString::number(double(sw * f), 'g', 6);
-            limitH = QString::number(double(g_outputMode == 0 ? sh * f : f * 2400), 'g', 6);
-        }
-    }
-    if (fits)
+    const WallGeometry::ResolutionLimit limit =
+        WallGeometry::resolutionLimit(x, y, w, h, sw, sh, rows, columns, g_outputMode);
+    if (limit.fits)
         return true;
 
     // Put the window's present values back, in the panel's own units, before
     // telling the user: a confirmed edit must not move the window.
     showWindowGeometry(channel);
-    MyMessageBox::error(this, tr("错误"), tr("超出%1X%2分辨率").arg(limitW, limitH));
+    MyMessageBox::error(this, tr("错误"), tr("超出%1X%2分辨率")
+                                            .arg(QString::number(limit.width, 'g', 6), QString::number(limit.height, 'g', 6)));
     return false;
 }
 

@@ -77,22 +77,6 @@ private slots:
         QCOMPARE(versionTypeFromText(""), 0);
     }
 
-    void geometryOfOneRowOrColumn()
-    {
-        DeviceGeometry g = scaleDeviceGeometry(100, 50, 200, 300, 1, 9);
-        QCOMPARE(g.y, 50 * 40.0 / 39.0);
-        g = scaleDeviceGeometry(100, 50, 200, 300, 1, 4);
-        QCOMPARE(g.x, 200.0);
-        QCOMPARE(g.y, 50.0);
-        g = scaleDeviceGeometry(100, 50, 200, 300, 3, 1);
-        QCOMPARE(g.x, 100.0);
-        QCOMPARE(g.y, 75.0);
-        QCOMPARE(g.height, 450.0);
-        g = scaleDeviceGeometry(100, 50, 200, 300, 2, 2);
-        QCOMPARE(g.width, 200.0);
-        QCOMPARE(g.height, 300.0);
-    }
-
     void layerAndGrid()
     {
         QCOMPARE(layerFromStackText("13a7", 2), 1);

@@ -200,12 +200,9 @@ private slots:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("text");
         // Window 1 at (384, 216), 1920 x 1080.
+        // The layout's seams and the canvas size reach the drag road; the
+        // other grids' factors are in tst_wallgeometry.
         QTest::newRow("1x7") << QSizeF(3840, 2160) << "1x7" << "e0017c006b07700217";
-        QTest::newRow("1x9") << QSizeF(3840, 2160) << "1x9" << "e0017600690750020e";
-        QTest::newRow("1x11") << QSizeF(3840, 2160) << "1x11" << "e00171006c0737021c";
-        QTest::newRow("2x7") << QSizeF(3840, 2160) << "2x7" << "e0017c00d807700438";
-        QTest::newRow("3x11") << QSizeF(3840, 2160) << "3x11" << "e0017100d807370438";
-        QTest::newRow("2x2") << QSizeF(3840, 2160) << "2x2" << "e0018000d807800438";
         QTest::newRow("wide 2x2") << QSizeF(7680, 4320) << "2x2" << "e000c0006c03c0021c";
     }
 

@@ -45,8 +45,8 @@ InputChannel::InputChannel(int channelID, QGraphicsItem *parent)
     mOpen = true;
     mCropVStart = 0;
     mCropHStart = 0;
-    mCropVEnd = 2160;
-    mCropHEnd = 3840;
+    mCropVEnd = WallGeometry::DeviceHeight;
+    mCropHEnd = WallGeometry::DeviceWidth;
     mAdaptiveFill = true;
 }
 

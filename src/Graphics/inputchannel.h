@@ -4,6 +4,7 @@
 #include <QGraphicsItem>
 #include <QObject>
 #include "inputsourceinformation.h"
+#include "wallgeometry.h"
 
 class QGraphicsSceneMouseEvent;
 class QGraphicsSceneHoverEvent;
@@ -47,8 +48,8 @@ public:
 
     int mCropVStart = 0;     // crop of the source, device pixels
     int mCropHStart = 0;
-    int mCropVEnd = 2160;
-    int mCropHEnd = 3840;
+    int mCropVEnd = WallGeometry::DeviceHeight;
+    int mCropHEnd = WallGeometry::DeviceWidth;
     bool mAdaptiveFill = true;
     bool mOpen = true;       // visible on the wall
     int mEditMode = EditNone;

@@ -97,8 +97,8 @@ void ResolutionRatioScene::resetChannels()
         channel->mOpen = true;
         channel->mCropVStart = 0;
         channel->mCropHStart = 0;
-        channel->mCropVEnd = 2160;
-        channel->mCropHEnd = 3840;
+        channel->mCropVEnd = WallGeometry::DeviceHeight;
+        channel->mCropHEnd = WallGeometry::DeviceWidth;
         channel->setRect(QRectF(0, 0, w / 2, h / 2));
     }
     placeAtStart(mChannels, w, h);

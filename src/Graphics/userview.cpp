@@ -8,6 +8,7 @@
 #include "resolutionratioscene.h"
 #include "setitemattribute.h"
 #include "transfercontroller.h"
+#include "wallgeometry.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,7 +24,6 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -71,7 +71,21 @@ void splitLayout(const QString &name, int &rows, int &columns)
     columns = parts.value(1).toInt();
 }
 
-int truncToInt(double v) { return static_cast<int>(std::trunc(v)); }
+// Device pixels per canvas pixel of the scene, with the seams of its layout
+// or only capped at the device space.
+WallGeometry::Factors seamFactors(const ResolutionRatioScene *scene)
+{
+    int rows = 0, columns = 0;
+    splitLayout(scene->layoutName(), rows, columns);
+    const QRectF rect = scene->sceneRect();
+    return WallGeometry::seamFactors(rect.width(), rect.height(), rows, columns);
+}
+
+WallGeometry::Factors cappedFactors(const ResolutionRatioScene *scene)
+{
+    const QRectF rect = scene->sceneRect();
+    return WallGeometry::cappedFactors(rect.width(), rect.height());
+}
 
 bool linkUp() { return g_networkConnected || g_serialConnected || g_offlineMode; }
 
@@ -94,31 +108,6 @@ const QString &UserView::menuText(int row, int language)
     if (row < 0 || row >= kMenuRowCount)
         return empty;
     return table[row][(language >= 0 && language < 4) ? language : 0];
-}
-
-QPointF UserView::cappedFactors(qreal width, qreal height)
-{
-    const double wmax = std::min<double>(width, 3840);
-    const double hmax = height > 2160 ? 2160 : height;
-    return QPointF(static_cast<float>(wmax / width), static_cast<float>(hmax / height));
-}
-
-QPointF UserView::deviceFactors(qreal width, qreal height, const QString &layoutName)
-{
-    int rows = 0, columns = 0;
-    splitLayout(layoutName, rows, columns);
-    // Spliced rows of 7, 9 or 11 screens lose a few device pixels per seam.
-    double deviceWidth = 0;
-    switch (columns) {
-    case 7: deviceWidth = 3808; break;
-    case 9: deviceWidth = 3744; break;
-    case 11: deviceWidth = 3696; break;
-    default: return cappedFactors(width, height);
-    }
-    double deviceHeight = 2160;
-    if (rows == 1)
-        deviceHeight = columns == 7 ? 1071 : columns == 9 ? 1053 : 1080;
-    return QPointF(static_cast<float>(deviceWidth / width), static_cast<float>(deviceHeight / height));
 }
 
 QString UserView::layerOrderText(const ResolutionRatioScene *scene)
@@ -173,9 +162,10 @@ UserView::~UserView()
 
 void UserView::init()
 {
+    using namespace WallGeometry;
     static const QRectF kSceneRects[4] = {
-        QRectF(0, 0, 3840, 2160), QRectF(0, 0, 3840, 1080),
-        QRectF(0, 0, 1920, 2160), QRectF(0, 0, 1920, 2160)};
+        QRectF(0, 0, DeviceWidth, DeviceHeight), QRectF(0, 0, DeviceWidth, ScreenHeight),
+        QRectF(0, 0, ScreenWidth, DeviceHeight), QRectF(0, 0, ScreenWidth, DeviceHeight)};
     for (const QRectF &rect : kSceneRects)
         mScenes.append(new ResolutionRatioScene(rect, nullptr));
     setScene(mScenes.at(mCurrentSceneIndex));
@@ -616,18 +606,12 @@ void UserView::onLayerAction(int k)
 
 QString UserView::deviceGeometryText(InputChannel *channel, int index) const
 {
-    const ResolutionRatioScene *scene = currentScene();
-    const QRectF rect = scene->sceneRect();
-    const QPointF f = deviceFactors(rect.width(), rect.height(), scene->layoutName());
-    // Factors stay single precision, the product is taken in double.
-    const float fx = static_cast<float>(f.x());
-    const float fy = static_cast<float>(f.y());
+    using WallGeometry::deviceFromWholeCanvas;
+    const WallGeometry::Factors f = seamFactors(currentScene());
     const QPointF pos = channel->pos();
-    return DeviceCommand::geometryCommand(index,
-                        truncToInt(double(truncToInt(pos.x())) * fx),
-                        truncToInt(double(truncToInt(pos.y())) * fy),
-                        truncToInt(double(truncToInt(channel->mRect.width())) * fx),
-                        truncToInt(double(truncToInt(channel->mRect.height())) * fy));
+    return DeviceCommand::geometryCommand(index, deviceFromWholeCanvas(pos.x(), f.x), deviceFromWholeCanvas(pos.y(), f.y),
+                                          deviceFromWholeCanvas(channel->mRect.width(), f.x),
+                                          deviceFromWholeCanvas(channel->mRect.height(), f.y));
 }
 
 void UserView::handleData()
@@ -694,20 +678,20 @@ int UserView::openWindowAt(QPoint globalPos)
     const qreal h = channel->mRect.height();
     channel->setPos(s.x() - 0.5 * w, s.y() - 0.5 * h);
 
-    int x = truncToInt(s.x() - 0.5 * w);
-    int y = truncToInt(s.y() - 0.5 * h);
+    using WallGeometry::deviceFromWholeCanvas;
+    using WallGeometry::truncated;
+    int x = truncated(s.x() - 0.5 * w);
+    int y = truncated(s.y() - 0.5 * h);
     x = std::max(x, 0);
     y = std::max(y, 0);
     if (x + w > W)
-        x = truncToInt(W - w);
+        x = truncated(W - w);
     if (y + h > H)
-        y = truncToInt(H - h);
-    // Scaled like the drag road, so walls beyond 3840 x 2160 get device pixels.
-    const QPointF f = deviceFactors(W, H, scene->layoutName());
-    const float fx = static_cast<float>(f.x());
-    const float fy = static_cast<float>(f.y());
-    sendGeometry(channel, index, truncToInt(double(x) * fx), truncToInt(double(y) * fy),
-                 truncToInt(double(truncToInt(w)) * fx), truncToInt(double(truncToInt(h)) * fy));
+        y = truncated(H - h);
+    // Scaled like the drag road, so walls beyond the device space get device pixels.
+    const WallGeometry::Factors f = seamFactors(scene);
+    sendGeometry(channel, index, deviceFromWholeCanvas(x, f.x), deviceFromWholeCanvas(y, f.y),
+                 deviceFromWholeCanvas(w, f.x), deviceFromWholeCanvas(h, f.y));
     return index;
 }
 
@@ -717,11 +701,9 @@ void UserView::handleKey(int key, int step)
 {
     if (!g_pressFinished || !checkedIndex(mCurrentChannelIndex))
         return;
+    using WallGeometry::deviceFromCanvas;
     ResolutionRatioScene *scene = currentScene();
-    const QRectF rect = scene->sceneRect();
-    const QPointF f = cappedFactors(rect.width(), rect.height());
-    const float fx = static_cast<float>(f.x());
-    const float fy = static_cast<float>(f.y());
+    const WallGeometry::Factors f = cappedFactors(scene);
     const int w = mCurrentChannelIndex;
     InputChannel *channel = scene->mChannels.at(w);
 
@@ -729,19 +711,18 @@ void UserView::handleKey(int key, int step)
     case Qt::Key_Left:
     case Qt::Key_Right:
         channel->moveBy(key == Qt::Key_Left ? -step : step, 0);
-        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, truncToInt(double(fx) * channel->x())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, deviceFromCanvas(channel->x(), f.x)));
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
         channel->moveBy(0, key == Qt::Key_Up ? -step : step);
-        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, truncToInt(double(fy) * channel->y())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, deviceFromCanvas(channel->y(), f.y)));
         break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         scaleChannel(key == Qt::Key_PageUp ? 1 : 0, step);
-        sendGeometry(channel, w, truncToInt(double(fx) * channel->x()), truncToInt(double(fy) * channel->y()),
-                     truncToInt(double(fx) * channel->mRect.width()),
-                     truncToInt(double(fy) * channel->mRect.height()));
+        sendGeometry(channel, w, deviceFromCanvas(channel->x(), f.x), deviceFromCanvas(channel->y(), f.y),
+                     deviceFromCanvas(channel->mRect.width(), f.x), deviceFromCanvas(channel->mRect.height(), f.y));
         break;
     case Qt::Key_Home:
     case Qt::Key_End:
@@ -812,8 +793,8 @@ void UserView::scaleChannel(int op, int step)
     if (!channel || (op != 0 && op != 1))
         return;
     const QRectF rect = currentScene()->sceneRect();
-    const int SW = truncToInt(rect.width());
-    const int SH = truncToInt(rect.height());
+    const int SW = WallGeometry::truncated(rect.width());
+    const int SH = WallGeometry::truncated(rect.height());
     const int dx = std::max(2 * step, SW * step / 1000);
     const int dy = std::max(step, SH * step / 1000);
     const int hx = dx / 2;
@@ -865,12 +846,12 @@ void UserView::onSendXYPos(int index, int sendModeIndex)
 {
     if (mXYPosBusy || !checkedIndex(index))
         return;
-    const QRectF rect = currentScene()->sceneRect();
-    const QPointF f = cappedFactors(rect.width(), rect.height());
+    using WallGeometry::deviceFromCanvas;
+    const WallGeometry::Factors f = cappedFactors(currentScene());
     InputChannel *channel = currentScene()->mChannels.at(index);
     mXYPosBusy = true;
-    const QString xText = DeviceCommand::windowCommand(index, DeviceCommand::PosX, truncToInt(f.x() * channel->x()));
-    const QString yText = DeviceCommand::windowCommand(index, DeviceCommand::PosY, truncToInt(f.y() * channel->y()));
+    const QString xText = DeviceCommand::windowCommand(index, DeviceCommand::PosX, deviceFromCanvas(channel->x(), f.x));
+    const QString yText = DeviceCommand::windowCommand(index, DeviceCommand::PosY, deviceFromCanvas(channel->y(), f.y));
     if (sendModeIndex == 1) {
         sendCommand(xText);
     } else if (sendModeIndex == 2) {
@@ -888,18 +869,18 @@ void UserView::stepPosition()
     InputChannel *channel = currentChannel();
     if (!channel)
         return;
-    const QRectF rect = currentScene()->sceneRect();
-    const QPointF f = cappedFactors(rect.width(), rect.height());
+    using WallGeometry::deviceFromCanvas;
+    const WallGeometry::Factors f = cappedFactors(currentScene());
     const int w = mCurrentChannelIndex;
     switch (g_stepCounter) {
     case 0:
-        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, truncToInt(f.x() * channel->x())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosX, deviceFromCanvas(channel->x(), f.x)));
         break;
     case 1:
-        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, truncToInt(f.y() * channel->y())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::PosY, deviceFromCanvas(channel->y(), f.y)));
         break;
     case 2:
-        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::Width, truncToInt(f.x() * channel->mRect.width())));
+        sendCommand(DeviceCommand::windowCommand(w, DeviceCommand::Width, deviceFromCanvas(channel->mRect.width(), f.x)));
         g_stepCounter = 0;
         return;
     default:
@@ -1021,8 +1002,8 @@ void UserView::zoomToRubberBand()
     const QPointF tl = mapToScene(g.x(), g.y());
     const QPointF br = mapToScene(g.x() + g.width(), g.y() + g.height());
     const QPointF ref = mapToScene(846, 446);
-    const int dx = truncToInt(br.x() - tl.x());
-    const int dy = truncToInt(br.y() - tl.y());
+    const int dx = WallGeometry::truncated(br.x() - tl.x());
+    const int dy = WallGeometry::truncated(br.y() - tl.y());
     if (dx < 50 || dy < 50)
         return;
     const float fx = static_cast<float>(dx / ref.x());
@@ -1030,7 +1011,7 @@ void UserView::zoomToRubberBand()
     if (fx > 1 || fx < 0 || fy > 1 || fy < 0)
         return;
     const float f = std::max(fx, fy);
-    g_zoomStep = truncToInt(100 - 100 * double(f));
+    g_zoomStep = WallGeometry::truncated(100 - 100 * double(f));
     applyZoomStep();
     centerOn(centre);
     centerOn(centre);
@@ -1096,10 +1077,9 @@ void UserView::mouseDoubleClickEvent(QMouseEvent *event)
 
     const qreal W = scene->sceneRect().width();
     const qreal H = scene->sceneRect().height();
-    const float factorX = std::min<float>(W, 3840) / float(W);
-    const float factorY = std::min<float>(H, 2160) / float(H);
-    const int cellW = truncToInt(W / columns);
-    const int cellH = truncToInt(H / rows);
+    const WallGeometry::Factors f = cappedFactors(scene);
+    const int cellW = WallGeometry::truncated(W / columns);
+    const int cellH = WallGeometry::truncated(H / rows);
 
     auto snap = [](qreal start, qreal length, int cell, int count, int &first, int &last) {
         last = count;
@@ -1124,10 +1104,9 @@ void UserView::mouseDoubleClickEvent(QMouseEvent *event)
     channel->update();
     viewport()->update();
 
-    sendGeometry(channel, mCurrentChannelIndex,
-                 truncToInt(double(truncToInt(channel->x())) * factorX),
-                 truncToInt(double(truncToInt(channel->y())) * factorY),
-                 truncToInt(double(truncToInt(channel->mRect.width())) * factorX),
-                 truncToInt(double(truncToInt(channel->mRect.height())) * factorY));
+    using WallGeometry::deviceFromWholeCanvas;
+    sendGeometry(channel, mCurrentChannelIndex, deviceFromWholeCanvas(channel->x(), f.x),
+                 deviceFromWholeCanvas(channel->y(), f.y), deviceFromWholeCanvas(channel->mRect.width(), f.x),
+                 deviceFromWholeCanvas(channel->mRect.height(), f.y));
     QGraphicsView::mouseDoubleClickEvent(event);
 }

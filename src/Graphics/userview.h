@@ -55,10 +55,6 @@ public:
 
     // The four-language menu table: row, language column 0..3.
     static const QString &menuText(int row, int language);
-    // Canvas pixels to device pixels for the drag road, by canvas size and layout.
-    static QPointF deviceFactors(qreal width, qreal height, const QString &layoutName);
-    // Factors that only cap the canvas at 3840 x 2160.
-    static QPointF cappedFactors(qreal width, qreal height);
     // Layer-order command: "0410" and one digit per layer, front first.
     static QString layerOrderText(const ResolutionRatioScene *scene);
 

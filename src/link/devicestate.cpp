@@ -63,27 +63,6 @@ int replyValue(const ReplyMap &map, int key, int base)
     return map.value(key).toInt(nullptr, base);
 }
 
-DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double height, int rows, int cols)
-{
-    DeviceGeometry g{x, y, width, height};
-    if (rows == 1 && cols != 1) {
-        double f = 1.0;
-        if (cols == 7)
-            f = 120.0 / 119.0;
-        else if (cols == 9 || cols == 11)
-            f = 40.0 / 39.0;
-        const float divisor = 2 / static_cast<float>(cols);
-        g.width = width / divisor * f;
-        g.height = height * f;
-        g.x = x / divisor * f;
-        g.y = y * f;
-    } else if (cols == 1 && rows != 1) {
-        g.height = height * rows / 2;
-        g.y = y * rows / 2;
-    }
-    return g;
-}
-
 int layerFromStackText(const QString &text, int window)
 {
     if (window < 0 || window >= text.size())

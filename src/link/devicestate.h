@@ -24,14 +24,6 @@ const ReplyMap *voteReplyMaps(const ReplyMap &a, const ReplyMap &b, const ReplyM
 // A value of a reply map; a missing key reads as 0.
 int replyValue(const ReplyMap &map, int key, int base = 16);
 
-// Window geometry in device pixels scaled into the canvas of a grid of
-// rows x cols screens (one row or one column of screens is drawn stretched).
-struct DeviceGeometry
-{
-    double x = 0, y = 0, width = 0, height = 0;
-};
-DeviceGeometry scaleDeviceGeometry(double x, double y, double width, double height, int rows, int cols);
-
 // Layer 1 (front) to 4 of window 0..3 from the global stacking text, one
 // decimal digit per window (a letter counts 0); 0, meaning keep the layer, when
 // the text has no digit for the window or the digit names no layer (8, 9).

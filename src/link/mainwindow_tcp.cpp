@@ -7,6 +7,7 @@
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "Graphics/wallgeometry.h"
 #include "link/devicecommand.h"
 #include "link/linkstatus.h"
 #include "link/linktr.h"
@@ -30,8 +31,6 @@ constexpr int kConnectTimeoutMs = 1500;
 constexpr int kQueryIntervalMs = 600;
 constexpr int kReadWaitMs = 5000;
 constexpr int kLastQueryStep = 5;
-constexpr int kDeviceWidth = 3840;    // the box's own output space
-constexpr int kDeviceHeight = 2160;
 
 // Posts the code for the status timer and shows its line at once.
 void setLinkStatus(MainWindow *window, int code)
@@ -326,14 +325,14 @@ void MainWindow::applyWindowStatus(const WindowStatus &w)
     emit readInfo(QStringLiteral("通道： ") + QString::number(c)
                   + QStringLiteral("   数据头正确！  数据尾正确！  数据长度正确！"));
 
-    // A canvas wider or taller than the box's 3840 x 2160 stretches the box's
-    // space over itself; an empty canvas keeps the window where it is.
+    // A canvas larger than the box's space stretches that space over itself;
+    // an empty canvas keeps the window where it is.
     const QRectF canvas = scene->sceneRect();
     if (canvas.width() > 0 && canvas.height() > 0) {
-        const float rx = float(qMin(canvas.width(), double(kDeviceWidth)) / canvas.width());
-        const float ry = float(qMin(canvas.height(), double(kDeviceHeight)) / canvas.height());
-        ch->setRect(QRectF(0, 0, w.width / rx, w.height / ry));
-        ch->setPos(w.x / rx, w.y / ry);
+        using WallGeometry::canvasFromDevice;
+        const WallGeometry::Factors f = WallGeometry::cappedFactors(canvas.width(), canvas.height());
+        ch->setRect(QRectF(0, 0, canvasFromDevice(w.width, f.x), canvasFromDevice(w.height, f.y)));
+        ch->setPos(canvasFromDevice(w.x, f.x), canvasFromDevice(w.y, f.y));
     }
 
     applyReadPicture(ch, w);

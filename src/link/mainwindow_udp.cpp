@@ -9,6 +9,7 @@
 #include "Graphics/inputsourcebutton.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "Graphics/wallgeometry.h"
 #include "link/devicecommand.h"
 #include "link/devicepacket.h"
 #include "link/devicestate.h"
@@ -28,7 +29,7 @@
 
 namespace {
 const int kReadWaitMs = 300;
-const QSize kNoSignalSize(3840, 2160);
+const QSize kNoSignalSize(WallGeometry::DeviceWidth, WallGeometry::DeviceHeight);
 
 void wait(const QString &text, int ms)
 {
@@ -259,11 +260,11 @@ void MainWindow::applyWindowReply(int i, const QMap<int, QString> &reply)
     InputChannel *window = scene->mChannels[i];
     const WindowStatus s = decodeWindowState(stateValuesFromRecords(reply), StateRoad::Udp);
 
-    const DeviceGeometry g = scaleDeviceGeometry(s.x, s.y, s.width, s.height,
-                                                 ui->rowCbx->currentText().toInt(),
-                                                 ui->columnCbx->currentText().toInt());
-    window->setRect(QRectF(0, 0, g.width, g.height));
-    window->setPos(g.x, g.y);
+    const QRectF g = WallGeometry::canvasFromDeviceReply(s.x, s.y, s.width, s.height,
+                                                         ui->rowCbx->currentText().toInt(),
+                                                         ui->columnCbx->currentText().toInt());
+    window->setRect(QRectF(0, 0, g.width(), g.height()));
+    window->setPos(g.x(), g.y());
 
     QAction *openAction = view->mOpenWindowActions.value(i);
     if (s.open)

@@ -1,12 +1,14 @@
 #include "windowstatus.h"
 
+#include "Graphics/wallgeometry.h"
+
 #include <QtGlobal>
 
 namespace {
 
 constexpr int ResolutionCodes = 39;  // codes the box may name
 constexpr int LowResolutionEntry = 6;   // 720P stands in for inputs that are too small
-const QSize NoSignalSize(3840, 2160);
+const QSize NoSignalSize(WallGeometry::DeviceWidth, WallGeometry::DeviceHeight);
 
 int rotationFromCode(int code, bool halfTurn, StateRoad road)
 {

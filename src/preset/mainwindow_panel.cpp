@@ -13,6 +13,7 @@
 #include "Graphics/sliceupsizeitem.h"
 #include "Graphics/sliceupview.h"
 #include "Graphics/userview.h"
+#include "Graphics/wallgeometry.h"
 #include "globals.h"
 #include "link/devicecommand.h"
 #include "maincontent/mymessagebox.h"
@@ -30,8 +31,6 @@ namespace {
 
 using namespace DeviceCommand;
 
-// Output mode 1 (1200 lines) shows 1080-line canvas pixels stretched by 10/9.
-constexpr double kTenNinths = 1.1111111111111112;
 constexpr int kSliderPauseMs = 60;
 constexpr int kCropMargin = 150;   // handle room of the crop editor, both sides together
 
@@ -42,13 +41,13 @@ const int kPictureCodes[InputSourceInformation::PictureValueCount] = {
     Noise, Hair, Sensitivity, Diagonal, PullDown22Timer, PullDown23Timer, DeGamma, PanelGamma,
 };
 
-int trunc(double value) { return static_cast<int>(value); }
+using WallGeometry::truncated;
 
 // Source picture of a window: the input button's size for HDMI 1..4, else a
 // whole 4K picture. Scales turn crop-editor units into source pixels.
 struct SourcePicture {
-    int width = 3840;
-    int height = 2160;
+    int width = WallGeometry::DeviceWidth;
+    int height = WallGeometry::DeviceHeight;
     double hs = 1.0;
     float vs = 1.0f;
     bool known = false;
@@ -88,8 +87,8 @@ static SourcePicture sourcePicture(const QList<InputSourceButton *> &buttons, co
         const InputSourceButton *button = buttons.at(source);
         picture.width = button->mSourceWidth;
         picture.height = button->mSourceHeight;
-        picture.hs = picture.width / 3840.0;
-        picture.vs = float(picture.height / 2160.0);
+        picture.hs = picture.width / double(WallGeometry::DeviceWidth);
+        picture.vs = float(picture.height / double(WallGeometry::DeviceHeight));
         picture.known = true;
     }
     return picture;
@@ -151,11 +150,9 @@ QVector<QPair<QSlider *, QLineEdit *>> MainWindow::pictureControls() const
 
 int MainWindow::positionScale()
 {
-    if (ui->rowCbx->currentIndex() != 0 || ui->columnCbx->currentIndex() != 0)
-        return 1;
+    const bool singleScreen = ui->rowCbx->currentIndex() == 0 && ui->columnCbx->currentIndex() == 0;
     const ResolutionRatioScene *first = ui->graphicsView->mScenes.value(0, nullptr);
-    const int width = first ? trunc(first->mSceneRect.width()) : 0;
-    return width > 0 ? 3840 / width : 1;
+    return WallGeometry::positionScale(singleScreen, first ? first->mSceneRect.width() : 0.0);
 }
 
 // ------------------------------------------------------------- panel fill --
@@ -178,23 +175,15 @@ void MainWindow::changeUIBaseSelectChannel(int ChannelID)
 void MainWindow::showWindowGeometry(const InputChannel *w)
 {
     const QPair<int, int> grid = wallGrid();
-    const int rows = grid.first, cols = grid.second;
-    const double x = w->pos().x(), y = w->pos().y();
-    const double W = w->mRect.width(), H = w->mRect.height();
-    const bool mode1 = g_outputMode == 1;
-    if (rows != 1 && cols != 1) {
-        const float hc = cols * 0.5f, hr = rows * 0.5f;
-        ui->ldt_PosX->setText(QString::number(trunc(x * hc)));
-        ui->ldt_PosY->setText(QString::number(trunc((mode1 ? y * kTenNinths : y) * hr)));
-        ui->ldt_Width->setText(QString::number(trunc(W * hc)));
-        ui->ldt_Heigh->setText(QString::number(trunc((mode1 ? H * kTenNinths : H) * hr)));
-    } else {
-        const int S = positionScale();
-        ui->ldt_PosX->setText(QString::number(trunc(x) / 2 * S));
-        ui->ldt_PosY->setText(QString::number(trunc(mode1 ? y * kTenNinths : y) / 2 * S));
-        ui->ldt_Width->setText(QString::number(trunc(W) / 2 * S));
-        ui->ldt_Heigh->setText(QString::number(trunc(mode1 ? H * kTenNinths : H) / 2 * S));
-    }
+    const int S = positionScale();
+    auto showValue = [&](QLineEdit *edit, double canvas, WallGeometry::Axis axis) {
+        edit->setText(QString::number(
+            WallGeometry::panelFromCanvas(canvas, axis, grid.first, grid.second, g_outputMode, S)));
+    };
+    showValue(ui->ldt_PosX, w->pos().x(), WallGeometry::Axis::Across);
+    showValue(ui->ldt_PosY, w->pos().y(), WallGeometry::Axis::Down);
+    showValue(ui->ldt_Width, w->mRect.width(), WallGeometry::Axis::Across);
+    showValue(ui->ldt_Heigh, w->mRect.height(), WallGeometry::Axis::Down);
 }
 
 void MainWindow::fillPanel(int i, InputChannel *w)
@@ -479,15 +468,10 @@ void MainWindow::initAttributeControls()
 // Device pixels per canvas pixel across and down, capped as the box draws them.
 QPair<float, float> MainWindow::panelRatios(const QRectF &sceneRect) const
 {
-    const double sceneW = sceneRect.width(), sceneH = sceneRect.height();
     const QPair<int, int> grid = wallGrid();
-    const bool tall = sceneH > 2160 && !(grid.first == 1 && grid.second == 1);
-    double capH = 2160;
-    if (g_outputMode == 0)
-        capH = tall ? 2160 : sceneH;
-    else if (g_outputMode == 1)
-        capH = tall ? 2400 : sceneH * kTenNinths;
-    return qMakePair(float(qMin(sceneW, 3840.0) / sceneW), float(capH / sceneH));
+    const WallGeometry::Factors f =
+        WallGeometry::panelFactors(sceneRect.width(), sceneRect.height(), grid.first, grid.second, g_outputMode);
+    return qMakePair(f.x, f.y);
 }
 
 // X and width share their rules; only X asks for a link first.
@@ -504,17 +488,10 @@ void MainWindow::onPosXOrWidthEdited(bool width)
     const int v = (width ? ui->ldt_Width : ui->ldt_PosX)->text().toInt();
     const QPair<int, int> grid = wallGrid();
     const float rw = panelRatios(scene->mSceneRect).first;
-    float drawn;
-    int value;
-    if (grid.first == 1 || grid.second == 1) {
-        const int S = positionScale();
-        drawn = float(2 * v) / S;
-        value = trunc(float(2 * v * rw) / S);
-    } else {
-        const float dx = grid.second * 0.5f;
-        drawn = v / dx;
-        value = trunc(v * rw / dx);
-    }
+    const int S = positionScale();
+    const WallGeometry::Axis across = WallGeometry::Axis::Across;
+    const double drawn = WallGeometry::canvasFromPanel(v, across, grid.first, grid.second, g_outputMode, S);
+    const int value = WallGeometry::deviceFromPanel(v, rw, across, grid.first, grid.second, S);
     if (width) {
         QRectF rect = w->mRect;
         rect.setWidth(drawn);
@@ -539,19 +516,11 @@ void MainWindow::onPosYOrHeightEdited(bool height)
     const int v = (height ? ui->ldt_Heigh : ui->ldt_PosY)->text().toInt();
     const QPair<int, int> grid = wallGrid();
     const float rh = panelRatios(scene->mSceneRect).second;
-    const int m = g_outputMode;
-    bool moves = m == 0 || m == 1;
-    double drawn = 0;
-    int value;
-    if (grid.first == 1 || grid.second == 1) {
-        const int S = positionScale();
-        drawn = m == 0 ? double(float(2 * v) / S) : (2 * v * 0.9) / S;
-        value = trunc(float(2 * v * rh) / S);
-    } else {
-        const float dy = grid.first * 0.5f;
-        drawn = m == 0 ? double(v / dy) : v * 0.9 / dy;
-        value = trunc(v * rh / dy);
-    }
+    const bool moves = g_outputMode == 0 || g_outputMode == 1;
+    const int S = positionScale();
+    const WallGeometry::Axis down = WallGeometry::Axis::Down;
+    const double drawn = WallGeometry::canvasFromPanel(v, down, grid.first, grid.second, g_outputMode, S);
+    const int value = WallGeometry::deviceFromPanel(v, rh, down, grid.first, grid.second, S);
     if (moves) {
         if (height) {
             QRectF rect = w->mRect;
@@ -628,8 +597,8 @@ void MainWindow::changeSliceInfo(int mode, int HStart, int VStart, int HEnd, int
     if (!w)
         return;
     const SourcePicture picture = sourcePicture(mInputSourceButtons, w);
-    const int hS = trunc(HStart * picture.hs), vS = trunc(VStart * picture.vs);
-    const int hE = trunc(HEnd * picture.hs), vE = trunc(VEnd * picture.vs);
+    const int hS = truncated(HStart * picture.hs), vS = truncated(VStart * picture.vs);
+    const int hE = truncated(HEnd * picture.hs), vE = truncated(VEnd * picture.vs);
     const std::array<CropEdge, 4> edges = cropEdges(ui, w);
     const int values[4] = {hS, vS, hE, vE};
     if (mode >= 0 && mode < 4) {

@@ -6,6 +6,7 @@
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "Graphics/wallgeometry.h"
 #include "globals.h"
 #include "link/devicecommand.h"
 #include "maincontent/mymessagebox.h"
@@ -23,21 +24,6 @@ constexpr int kMaxRowsOrColumns = 12;
 QString gridName(int rows, int columns)
 {
     return QStringLiteral("%1x%2").arg(rows).arg(columns);
-}
-
-// Canvas of a grid in canvas pixels: one row or one column of screens is as
-// long as its screens; every other grid is drawn on a 4K canvas.
-QRectF canvasRect(int rows, int columns)
-{
-    if (rows != 1 && columns != 1)
-        return QRectF(0, 0, 3840, 2160);
-    if (rows == 1 && columns == 1) {
-        // Generation 4 boxes drive one 1080p screen.
-        if (versionType == 4)
-            return QRectF(0, 0, 1920, 1080);
-        return QRectF(0, 0, 3840, 2160);
-    }
-    return QRectF(0, 0, columns * 1920.0, rows * 1080.0);
 }
 
 // Scale that shows a freshly laid out wall whole; grids outside these steps
@@ -92,7 +78,8 @@ void MainWindow::updateWallScene()
     const QPair<int, int> grid = wallGrid();
     const int rows = grid.first, columns = grid.second;
 
-    scene->mSceneRect = canvasRect(rows, columns);
+    // Generation 4 boxes drive one 1080p screen.
+    scene->mSceneRect = QRectF(QPointF(0, 0), WallGeometry::canvasSize(rows, columns, versionType == 4));
     scene->setSceneRect(scene->mSceneRect);
     scene->buildLayouts();
     scene->resetChannels();

@@ -81,13 +81,8 @@ UserView *MyFrame::wallView(UserView *view) const
 
 int MyFrame::coordinateDivisor() const
 {
-    const Ui_MainWindow *ui = mMainWindow ? mMainWindow->getUi() : nullptr;
-    if (!ui)
-        return 1;
-    const bool gridChosen = ui->rowCbx->currentIndex() != 0 || ui->columnCbx->currentIndex() != 0;
-    const QList<ResolutionRatioScene *> &scenes = ui->graphicsView->mScenes;
-    const double width = scenes.isEmpty() ? 0.0 : scenes.first()->mSceneRect.width();
-    return PresetFile::coordinateDivisor(gridChosen, width);
+    // Stored coordinates are in the panel's units.
+    return mMainWindow ? mMainWindow->positionScale() : 1;
 }
 
 void MyFrame::lookupDivisors(const QString &layoutName)

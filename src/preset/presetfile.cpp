@@ -1,5 +1,6 @@
 #include "presetfile.h"
 
+#include "Graphics/wallgeometry.h"
 #include "inisettings.h"
 #include "link/devicecommand.h"
 
@@ -73,7 +74,7 @@ double bounded(double value, double low, double high)
 
 int truncated(double value)
 {
-    return static_cast<int>(bounded(value, -1e6, 1e6));
+    return WallGeometry::truncated(bounded(value, -1e6, 1e6));
 }
 
 int commandValue(double value)
@@ -156,14 +157,6 @@ void splitLayoutName(const QString &layoutName, int *rows, int *columns)
     const QStringList parts = layoutName.split(QLatin1Char('x'));
     *rows = toInt(parts.value(0));
     *columns = toInt(parts.value(1));
-}
-
-int coordinateDivisor(bool gridChosen, double canvasWidth)
-{
-    const int width = truncated(canvasWidth);
-    if (gridChosen || width <= 0)
-        return 1;
-    return std::max(1, ReferenceWidth / width);
 }
 
 QString groupName(int presetNumber)

@@ -65,7 +65,6 @@ inline constexpr char FileName[] = "./preset.ini";
 constexpr int PreviewWidth = 120;
 constexpr int PreviewHeight = 80;
 constexpr int HistoryLimit = 11;        // snapshots a preview keeps, newest first
-constexpr int ReferenceWidth = 3840;    // canvas width whose coordinates are stored as they are
 
 // Layout name ("2x3") to "<width divisor>x<height divisor>": the canvas of
 // that layout divided by the divisors is the preview. 58 layouts.
@@ -77,11 +76,6 @@ bool lookupDivisors(const QMap<QString, QString> &table, const QString &layoutNa
 
 // "2x3" to 2 and 3; a part that is not a number gives 0.
 void splitLayoutName(const QString &layoutName, int *rows, int *columns);
-
-// Factor between canvas pixels and stored coordinates: 1 once a splice grid
-// is chosen, else 3840 over the canvas width (2 for the 1920-wide canvas);
-// never below 1.
-int coordinateDivisor(bool gridChosen, double canvasWidth);
 
 QString groupName(int presetNumber);   // 3 -> "3_Frame"
 
