@@ -14,8 +14,6 @@
 #include "communicationdialog.h"
 #include "globals.h"
 #include "link/linkstatus.h"
-#include "Graphics/sliceupscene.h"
-#include "Graphics/sliceupsizeitem.h"
 #include "link/serialportmanager.h"
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/widgetcontextmanage.h"
@@ -188,18 +186,4 @@ void MainWindow::showCommunicationDialog()
 {
     qDebug() << "hide button";
     mCommunicationDialog->show();
-}
-
-void MainWindow::ctorLambdaStopTimer()
-{
-    mSliderTimer->stop();
-    mSliderPending = false;
-}
-
-void MainWindow::connectCropEditor()
-{
-    // The crop editor's rectangle reports every move or resize.
-    SliceUpScene *scene = ui->sliceUpView->mScene;
-    if (scene && scene->mSizeItem)
-        connect(scene->mSizeItem, &SliceUpSizeItem::changeSliceUpData, this, &MainWindow::changeSliceInfo);
 }

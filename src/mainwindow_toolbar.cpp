@@ -1,3 +1,4 @@
+// The wall view's zoom tools and cursor modes, and the preset keys.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -7,10 +8,6 @@
 #include <QSlider>
 
 #include "globals.h"
-#include "Graphics/inputchannel.h"
-#include "Graphics/inputsourcebutton.h"
-#include "Graphics/resolutionratioscene.h"
-#include "Graphics/wallgeometry.h"
 #include "maincontent/mymessagebox.h"
 #include "maincontent/myslider.h"
 
@@ -115,20 +112,6 @@ void MainWindow::applyZoomFromSlider()
     g_zoomStep = v;
 }
 
-void MainWindow::fillComboBoxes()
-{
-    const int k = g_spliceScale;
-    if (k >= 0) {
-        for (int n = 1; n <= 9 * k + 9; ++n) {
-            ui->rowCbx->addItem(QString::number(n));
-            ui->columnCbx->addItem(QString::number(n));
-        }
-        ui->rowCbx->setCurrentIndex(0);
-        ui->columnCbx->setCurrentIndex(0);
-    }
-    connect(ui->selectSceneBtn, &QPushButton::clicked, this, &MainWindow::applySpliceRowsColumns);
-}
-
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -148,76 +131,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     ++mPresetKeyCount;
     mLastPresetKey = index;
     applyPresetByNumber(index);
-}
-
-bool MainWindow::checkResolutionLimit()
-{
-    const int x = ui->ldt_PosX->text().toInt();
-    const int y = ui->ldt_PosY->text().toInt();
-    const int w = ui->ldt_Width->text().toInt();
-    const int h = ui->ldt_Heigh->text().toInt();
-
-    const QList<ResolutionRatioScene *> &scenes = ui->graphicsView->mScenes;
-    if (mCurrentSceneIndex < 0 || mCurrentSceneIndex >= scenes.size())
-        return false;
-    ResolutionRatioScene *scene = scenes.at(mCurrentSceneIndex);
-    const int channelIndex = ui->currentChannelCBox->currentIndex();
-    if (channelIndex < 0 || channelIndex >= scene->mChannels.size())
-        return false;
-    InputChannel *channel = scene->mChannels.at(channelIndex);
-    const int sw = WallGeometry::truncated(scene->sceneRect().width());
-    const int sh = WallGeometry::truncated(scene->sceneRect().height());
-
-    // As the combos stand: an empty one counts 0 here, not 1 as in wallGrid().
-    const int rows = ui->rowCbx->currentText().toInt();
-    const int columns = ui->columnCbx->currentText().toInt();
-
-    const WallGeometry::ResolutionLimit limit =
-        WallGeometry::resolutionLimit(x, y, w, h, sw, sh, rows, columns, g_outputMode);
-    if (limit.fits)
-        return true;
-
-    // Put the window's present values back, in the panel's own units, before
-    // telling the user: a confirmed edit must not move the window.
-    showWindowGeometry(channel);
-    MyMessageBox::error(this, tr("错误"), tr("超出%1X%2分辨率")
-                                            .arg(QString::number(limit.width, 'g', 6), QString::number(limit.height, 'g', 6)));
-    return false;
-}
-
-void MainWindow::onWindowRotated(int)
-{
-}
-
-void MainWindow::onChangeInputSourceInfo(int currentItemIndex, int mInputSourceIndex)
-{
-    // A new source on a window shows its whole picture; nothing is sent.
-    const QList<ResolutionRatioScene *> &scenes = ui->graphicsView->mScenes;
-    if (mCurrentSceneIndex < 0 || mCurrentSceneIndex >= scenes.size())
-        return;
-    ResolutionRatioScene *scene = scenes.at(mCurrentSceneIndex);
-    if (currentItemIndex < 0 || currentItemIndex >= scene->mChannels.size())
-        return;
-    if (mInputSourceIndex < 0 || mInputSourceIndex >= mInputSourceButtons.size())
-        return;
-    InputChannel *channel = scene->mChannels.at(currentItemIndex);
-    const InputSourceButton *button = mInputSourceButtons.at(mInputSourceIndex);
-    channel->mCropHStart = 0;
-    channel->mCropVStart = 0;
-    channel->mCropHEnd = button->mSourceWidth;
-    channel->mCropVEnd = button->mSourceHeight;
-}
-
-// A click on a slider's groove jumps straight to the clicked place.
-void MainWindow::sliderCursorLambda(QSlider *slider)
-{
-    const int cursorX = QCursor::pos().x();
-    const int sliderX = slider->mapToGlobal(QPoint(0, 0)).x();
-    const int span = slider->maximum() - slider->minimum();
-    const int width = slider->geometry().right() - slider->geometry().left() + 1;
-    if (width <= 0)
-        return;
-    slider->setValue(slider->minimum() + int(double((cursorX - sliderX) * span) / width + 0.5));
 }
 
 void MainWindow::on_MyMessageButton_clicked()

@@ -206,3 +206,17 @@ void MainWindow::applyLayoutZoomFromUi()
 {
     applyLayoutZoom(ui->rowCbx->currentIndex(), ui->columnCbx->currentIndex());
 }
+
+void MainWindow::fillComboBoxes()
+{
+    const int k = g_spliceScale;
+    if (k >= 0) {
+        for (int n = 1; n <= 9 * k + 9; ++n) {
+            ui->rowCbx->addItem(QString::number(n));
+            ui->columnCbx->addItem(QString::number(n));
+        }
+        ui->rowCbx->setCurrentIndex(0);
+        ui->columnCbx->setCurrentIndex(0);
+    }
+    connect(ui->selectSceneBtn, &QPushButton::clicked, this, &MainWindow::applySpliceRowsColumns);
+}
