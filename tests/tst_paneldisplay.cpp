@@ -2,7 +2,7 @@
 #include <QAction>
 
 #include "dialoganswerer.h"
-#include "panelfixture.h"
+#include "paneltest.h"
 
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
@@ -23,28 +23,10 @@
 
 // What the selected-window panel shows of the window the user selects,
 // and that showing it sends nothing.
-class TstPanelDisplay : public QObject
+class TstPanelDisplay : public PanelTest
 {
     Q_OBJECT
-
-    PanelFixture *f = nullptr;
-    PanelUi *ui = nullptr;
-
-    SliceUpSizeItem *cropItem() const { return ui->sliceUpView->mScene->mSizeItem; }
-
 private slots:
-    void init()
-    {
-        f = new PanelFixture;
-        ui = f->ui;
-    }
-
-    void cleanup()
-    {
-        delete f;
-        f = nullptr;
-    }
-
     void panelRefillsFromTheClickedWindow()
     {
         InputChannel *w = f->window(3);

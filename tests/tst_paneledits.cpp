@@ -3,7 +3,7 @@
 #include <QStyleOptionSlider>
 
 #include "dialoganswerer.h"
-#include "panelfixture.h"
+#include "paneltest.h"
 
 #include "Graphics/inputchannel.h"
 #include "Graphics/inputsourcebutton.h"
@@ -24,14 +24,9 @@
 
 // The selected-window panel's edits, check boxes and sliders, and the
 // commands they queue, driven with real key and mouse events.
-class TstPanelEdits : public QObject
+class TstPanelEdits : public PanelTest
 {
     Q_OBJECT
-
-    PanelFixture *f = nullptr;
-    PanelUi *ui = nullptr;
-
-    SliceUpSizeItem *cropItem() const { return ui->sliceUpView->mScene->mSizeItem; }
 
     // Handle of a slider in global coordinates.
     static QRect handleRect(QSlider *slider)
@@ -57,18 +52,6 @@ class TstPanelEdits : public QObject
     }
 
 private slots:
-    void init()
-    {
-        f = new PanelFixture;
-        ui = f->ui;
-    }
-
-    void cleanup()
-    {
-        delete f;
-        f = nullptr;
-    }
-
     void positionAndSizeOnSingleScreenWall()
     {
         // 1 x 1 wall on a 3840-wide canvas: the panel shows half the canvas.

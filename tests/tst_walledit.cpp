@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "imagecount.h"
+#include "wallstate.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "globals.h"
@@ -57,12 +58,7 @@ class TstWallEdit : public QObject
 private slots:
     void init()
     {
-        g_offlineMode = true;
-        g_networkConnected = false;
-        g_serialConnected = false;
-        g_inputAllowed = true;
-        g_viewMode = 1;
-        g_pressFinished = true;
+        setWallTestState();
     }
 
     void handleBands()

@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 
 #include "imagecount.h"
+#include "wallstate.h"
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "globals.h"
@@ -43,12 +44,7 @@ class TstWallModel : public QObject
 private slots:
     void init()
     {
-        g_offlineMode = true;
-        g_networkConnected = false;
-        g_serialConnected = false;
-        g_inputAllowed = true;
-        g_viewMode = 1;
-        g_pressFinished = true;
+        setWallTestState();
     }
 
     void recordDefaultsAndPictureValueList()
