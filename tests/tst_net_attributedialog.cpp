@@ -64,35 +64,36 @@ private slots:
     {
         QTest::addColumn<int>("road");
         QTest::addColumn<int>("canvasWidth");
+        QTest::addColumn<QString>("refusal");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<int>("colour");
         QTest::addColumn<int>("level");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QRectF>("geometry");
-        QTest::addColumn<QString>("refusal");
+        auto row = [](const QString &name, int road, int canvasWidth = 3840,
+                      const QString &refusal = {}) -> QTestData & {
+            return QTest::newRow(qPrintable(name)) << road << canvasWidth << refusal;
+        };
         const QRectF start(0, 0, 1920, 1080);
         for (int road : {Tcp, Serial}) {
-            auto row = [&](const char *name) -> QTestData & {
-                return QTest::newRow(qPrintable((road == Tcp ? "tcp: " : "serial: ") + QString(name))) << road << 3840;
-            };
-            row("colour blue") << QStringList() << 3 << -1 << QStringList{"00702e", "008094", "0090b9"} << start
-                               << QString();
-            row("level 4") << QStringList() << -1 << 3 << QStringList{"00b004"} << start << QString();
-            row("geometry") << QStringList{"100", "200", "1000", "500"} << -1 << -1
-                            << QStringList{"001064", "0020c8", "0033e8", "0041f4"} << QRectF(100, 200, 1000, 500)
-                            << QString();
+            const QString on = road == Tcp ? "tcp: " : "serial: ";
+            row(on + "colour", road) << QStringList() << 3 << -1 << QStringList{"00702e", "008094", "0090b9"} << start;
+            row(on + "level", road) << QStringList() << -1 << 3 << QStringList{"00b004"} << start;
+            row(on + "geometry", road) << QStringList{"100", "200", "1000", "500"} << -1 << -1
+                                       << QStringList{"001064", "0020c8", "0033e8", "0041f4"}
+                                       << QRectF(100, 200, 1000, 500);
             // Shrinking while moving toward the right edge: the old size must not hold it back.
-            row("narrow at the right edge") << QStringList{"3040", QString(), "800"} << -1 << -1
-                                            << QStringList{"001be0", "003320"} << QRectF(3040, 0, 800, 1080) << QString();
+            row(on + "narrow at the right edge", road) << QStringList{"3040", QString(), "800"} << -1 << -1
+                                                       << QStringList{"001be0", "003320"} << QRectF(3040, 0, 800, 1080);
         }
-        QTest::newRow("udp writes nothing") << int(Udp) << 3840 << QStringList{"100", "200"} << 3 << 3 << QStringList()
-                                            << QRectF(100, 200, 1920, 1080) << QString();
-        QTest::newRow("right edge passed") << int(Serial) << 3840 << QStringList{"1921"} << 3 << 3 << QStringList()
-                                           << start << "超出3840X2160分辨率";
-        QTest::newRow("negative height") << int(Serial) << 3840 << QStringList{"0", "0", "1920", "-5"} << 3 << 3
-                                         << QStringList() << start << "超出3840X2160分辨率";
-        QTest::newRow("x beyond the field") << int(Serial) << 7680 << QStringList{"4096"} << 3 << 3 << QStringList()
-                                            << start << "超出7680X2160分辨率";
+        row("udp writes nothing", Udp) << QStringList{"100", "200"} << 3 << 3 << QStringList()
+                                       << QRectF(100, 200, 1920, 1080);
+        const QString beyond4K = "超出3840X2160分辨率";
+        row("right edge passed", Serial, 3840, beyond4K) << QStringList{"1921"} << 3 << 3 << QStringList() << start;
+        row("negative height", Serial, 3840, beyond4K) << QStringList{"0", "0", "1920", "-5"} << 3 << 3 << QStringList()
+                                                       << start;
+        row("x beyond the field", Serial, 7680, "超出7680X2160分辨率") << QStringList{"4096"} << 3 << 3 << QStringList()
+                                                                       << start;
     }
     void okWritesOneCommandPerChangedField()
     {

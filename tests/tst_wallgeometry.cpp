@@ -112,7 +112,8 @@ private slots:
         QTest::addColumn<int>("device");
         const QSizeF k4(3840, 2160), k8(7680, 4320);
         QTest::newRow("single screen") << k4 << 1 << 1 << 0 << 1 << Axis::Across << 500 << 1000.0 << 1000;
-        QTest::newRow("1920 canvas") << QSizeF(1920, 1080) << 1 << 1 << 0 << 2 << Axis::Across << 1000 << 1000.0 << 1000;
+        QTest::newRow("1920 canvas") << QSizeF(1920, 1080) << 1 << 1 << 0 << 2 << Axis::Across << 1000 << 1000.0
+                                     << 1000;
         QTest::newRow("8K down") << k8 << 4 << 4 << 0 << 1 << Axis::Down << 2000 << 1000.0 << 500;
         QTest::newRow("1200 lines") << k4 << 1 << 1 << 1 << 1 << Axis::Down << 300 << 540.0 << 666;
         QTest::newRow("tall, 1200 lines") << k8 << 2 << 2 << 1 << 1 << Axis::Down << 900 << 810.0 << 500;
