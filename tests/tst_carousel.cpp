@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
 #include "maincontent/controlwidget/bannacontrol/bannacontrol.h"
 
 class TstCarousel : public QObject
@@ -21,33 +20,25 @@ class TstCarousel : public QObject
             result << frames[((k - advances) % 5 + 5) % 5];
         return result;
     }
-    static QVector<QRect> shown(BannaControl &c)
+    // Where the pictures stand, and the dots (o lit, . dark).
+    static QPair<QVector<QRect>, QString> state(BannaControl &c)
     {
-        QVector<QRect> result;
-        for (const char *ordinal : {"First", "Second", "Third", "Fourth", "Fifth"})
-            result << c.findChild<QLabel *>(QLatin1String("label") + ordinal)->geometry();
-        return result;
-    }
-    static QString dots(BannaControl &c) // o lit, . dark
-    {
-        QString result;
-        for (const char *ordinal : {"First", "Second", "Third", "Fourth", "Fifth"})
-            result += c.findChild<QPushButton *>(QLatin1String("pushButton") + ordinal)->isChecked() ? 'o' : '.';
+        QPair<QVector<QRect>, QString> result;
+        for (const char *ordinal : {"First", "Second", "Third", "Fourth", "Fifth"}) {
+            result.first << c.findChild<QLabel *>(QLatin1String("label") + ordinal)->geometry();
+            result.second += c.findChild<QPushButton *>(QLatin1String("pushButton") + ordinal)->isChecked() ? 'o' : '.';
+        }
         return result;
     }
     static void click(BannaControl &c, bool right)
-    {
-        QTest::mouseClick(c.findChild<QPushButton *>(right ? "pushButtonRight" : "pushButtonLeft"), Qt::LeftButton);
-    }
+    { QTest::mouseClick(c.findChild<QPushButton *>(right ? "pushButtonRight" : "pushButtonLeft"), Qt::LeftButton); }
 
 private slots:
     void eachStepMovesEveryPictureOneFrame_data()
     {
         QTest::addColumn<QString>("steps"); // R right arrow, L left arrow, T timer tick
-        QTest::newRow("right arrow") << "R";
-        QTest::newRow("left arrow") << "L";
-        QTest::newRow("timer") << "T";
-        QTest::newRow("five steps back") << "LLLLL";
+        for (const char *steps : {"R", "L", "T", "LLLLL"})
+            QTest::newRow(steps) << QString(steps);
     }
     void eachStepMovesEveryPictureOneFrame()
     {
@@ -55,8 +46,7 @@ private slots:
         BannaControl c;
         QTimer *timer = c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
         timer->stop();
-        QCOMPARE(shown(c), framesAfter(0));
-        QCOMPARE(dots(c), QString("..o.."));
+        QCOMPARE(state(c), qMakePair(framesAfter(0), QString("..o..")));
         int advances = 0;
         for (const QChar step : steps) {
             if (step == 'T')
@@ -64,9 +54,8 @@ private slots:
             else
                 click(c, step == 'R');
             advances += step == 'L' ? -1 : 1;
-            const int middle = ((2 + advances) % 5 + 5) % 5;
-            QCOMPARE(dots(c), QString(5, '.').replace(middle, 1, 'o')); // at once
-            QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(advances), 2000);
+            QCOMPARE(state(c).second, QString(5, '.').replace(((2 + advances) % 5 + 5) % 5, 1, 'o')); // at once
+            QTRY_COMPARE_WITH_TIMEOUT(state(c).first, framesAfter(advances), 2000);
         }
     }
 
@@ -74,14 +63,13 @@ private slots:
     {
         BannaControl c;
         c.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly)->stop();
-        click(c, true);
-        click(c, true);
-        click(c, false);
+        for (bool right : {true, true, false})
+            click(c, right);
         c.slot_changeImageTimer();
-        QCOMPARE(dots(c), QString("...o."));
-        QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(1), 2000);
+        QCOMPARE(state(c).second, QString("...o."));
+        QTRY_COMPARE_WITH_TIMEOUT(state(c).first, framesAfter(1), 2000);
         click(c, true); // the slide is over
-        QTRY_COMPARE_WITH_TIMEOUT(shown(c), framesAfter(2), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(state(c).first, framesAfter(2), 2000);
     }
 };
 

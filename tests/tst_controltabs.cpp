@@ -6,7 +6,6 @@
 #include <QTabBar>
 #include <QPushButton>
 #include <QTreeWidgetItem>
-
 #include "globals.h"
 #include "windowfixture.h"
 #include "maincontent/controltabwidget.h"
@@ -21,17 +20,8 @@ class TstControlTabs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        Q_INIT_RESOURCE(translations);
-        offerSerialPorts({});
-    }
-    void cleanup()
-    {
-        LanguageFile::installTranslation(0);
-        g_languageIndex = 0;
-        g_serialPortOpen = 0;
-    }
+    void initTestCase() { Q_INIT_RESOURCE(translations); offerSerialPorts({}); }
+    void cleanup() { LanguageFile::installTranslation(0); g_languageIndex = 0; g_serialPortOpen = 0; }
 
     void eachMappedValueShowsItsPage_data()
     {
@@ -47,14 +37,13 @@ private slots:
     void eachMappedValueShowsItsPage()
     {
         QFETCH(int, value);
-        QFETCH(QString, shown);
         QFETCH(QString, title);
         ControlTabWidget container;
         QTabWidget *tabs = formChild<QTabWidget>(&container, "tabWidgetControl");
         QVERIFY(tabs->tabBar()->isHidden());
         tabs->setCurrentIndex(1);
         container.receiveShowCurrentTab(static_cast<WidgetTabType>(value));
-        QCOMPARE(tabs->currentWidget()->objectName(), shown);
+        QTEST(tabs->currentWidget()->objectName(), "shown");
         QCOMPARE(container.pageMap().value(value), title.isEmpty() ? ControlTabWidget::Page()
                                                                    : ControlTabWidget::Page(tabs->currentWidget(), title));
         QCOMPARE(container.pageMap().size(), 3);
@@ -87,8 +76,8 @@ private slots:
     void aNavigationItemTipsWhileThePortIsClosed()
     {
         QFETCH(QStringList, columns);
-        QFETCH(int, portOpen);
         QFETCH(QString, tip);
+        QFETCH(int, portOpen);
         g_serialPortOpen = portOpen;
         ControlTreeWidget tree;
         QTreeWidgetItem item(columns);

@@ -1,5 +1,4 @@
 #include <QtTest>
-
 #include "maincontent/controlwidget/cylindercontrol/cylindercontrol.h"
 #include "maincontent/controlwidget/framecontrol/framecontrol.h"
 #include "maincontent/controlwidget/matrix/graphicsmatrixdialog.h"

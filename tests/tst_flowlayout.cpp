@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QPushButton>
-
 #include "maincontent/flowlayout.h"
 
 using Points = QVector<QPoint>;
@@ -27,20 +26,16 @@ private slots:
     {
         QFETCH(int, width);
         QFETCH(int, margin);
-        QFETCH(Points, positions);
-        QFETCH(int, height);
         QWidget host;
         auto *layout = new FlowLayout(&host, margin, 10, 10);
-        for (int i = 0; i < 3; ++i) {
-            layout->addWidget(new QPushButton(&host));
-            layout->itemAt(i)->widget()->setFixedSize(50, 20);
-        }
-        QCOMPARE(layout->heightForWidth(width), height);
+        for (int i = 0; i < 3; ++i)
+            layout->addWidget(new QPushButton(&host)), layout->itemAt(i)->widget()->setFixedSize(50, 20);
+        QTEST(layout->heightForWidth(width), "height");
         layout->setGeometry(QRect(0, 0, width, 500));
         Points shown;
         for (int i = 0; i < 3; ++i)
             shown << layout->itemAt(i)->widget()->pos();
-        QCOMPARE(shown, positions);
+        QTEST(shown, "positions");
         QVERIFY(!layout->itemAt(3) && !layout->takeAt(-1)); // out of range: nothing
     }
 };

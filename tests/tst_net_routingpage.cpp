@@ -7,13 +7,11 @@
 #include "maincontent/controlwidget/framecontrol/dragpushbutton.h"
 #include "maincontent/controlwidget/framecontrol/framewidget.h"
 #include "windowfixture.h"
-
 #include <QTcpServer>
 #include <QTcpSocket>
 
-// Clicks, drags and menu choices on the routing page reach the box over the
-// serial road (a pseudo-terminal: bytes) and the TCP road (a server at
-// 10.77.0.2 in the test's namespace: text and LF).
+// Clicks, drags and menu choices on the routing page reach the box over the serial road (a
+// pseudo-terminal: bytes) and the TCP road (a server at 10.77.0.2 in the namespace: text and LF).
 class TstNetRoutingPage : public QObject
 {
     Q_OBJECT
@@ -25,27 +23,8 @@ class TstNetRoutingPage : public QObject
 
     QPushButton *output(int o) const { return formChild<QPushButton>(mPage.get(), qPrintable("label" + QString::number(o))); }
     DragPushButton *input(int i) const { return mPage->mInputButtons[i - 1]; }
-    QByteArray wire(const QString &command) const
-    {
-        if (command.isEmpty())
-            return {};
-        return g_networkConnected ? command.toLatin1() + '\n' : QByteArray::fromHex(command.toLatin1());
-    }
-
-    void openRoad(bool tcp)
-    {
-        g_networkConnected = tcp;
-        if (!tcp) {
-            QVERIFY(mSerial.open());
-            return;
-        }
-        mServer.reset(new QTcpServer);
-        QVERIFY(mServer->listen(QHostAddress("10.77.0.2")));
-        QTcpSocket *socket = NetworkPortManager::getInstance()->tcpSocket();
-        socket->connectToHost(mServer->serverAddress(), mServer->serverPort());
-        QVERIFY(socket->waitForConnected(3000) && mServer->waitForNewConnection(3000));
-        mBox = mServer->nextPendingConnection();
-    }
+    QByteArray wire(const QString &c) const
+    { return c.isEmpty() ? "" : g_networkConnected ? c.toLatin1() + '\n' : QByteArray::fromHex(c.toLatin1()); }
 
     // What the box received since the last call; a fence command sent behind
     // it ends the read, so "nothing" needs no wait for silence.
@@ -83,12 +62,7 @@ class TstNetRoutingPage : public QObject
 
 private slots:
     void initTestCase() { NetworkPortManager::getInstance()->init(); }
-    void init()
-    {
-        resetProgramState();
-        mPage.reset(new FrameWidget);
-        mPage->show();
-    }
+    void init() { resetProgramState(); mPage.reset(new FrameWidget); mPage->show(); }
     void cleanup()
     {
         mPage.reset();
@@ -106,18 +80,20 @@ private slots:
         QTest::addColumn<int>("in");    // input 1..4 (0: none chosen); for "menu" the menu entry
         QTest::addColumn<QPoint>("at"); // output to click, top left to drag to, or where to open the menu
         QTest::addColumn<QString>("command");
-        QTest::newRow("serial: click, none chosen yet") << false << "click" << 0 << QPoint(1, 0) << "";
-        QTest::newRow("serial: click") << false << "click" << 3 << QPoint(2, 0) << "6604020003";
-        QTest::newRow("tcp: click") << true << "click" << 3 << QPoint(2, 0) << "6604020003";
-        QTest::newRow("tcp: drag to output 1") << true << "drag" << 1 << QPoint(61, 61) << "6604010001";
-        QTest::newRow("serial: drag left of output 1") << false << "drag" << 1 << QPoint(60, 100) << "";
-        QTest::newRow("serial: drag to output 2") << false << "drag" << 2 << QPoint(267, 61) << "6604020002";
-        QTest::newRow("tcp: drag to output 3, off its button") << true << "drag" << 4 << QPoint(70, 245) << "6604030004";
-        QTest::newRow("serial: drag to output 4's far corner") << false << "drag" << 3 << QPoint(471, 400) << "6604040003";
-        QTest::newRow("serial: menu above output 1") << false << "menu" << 2 << QPoint(100, 100) << "6604010002";
-        QTest::newRow("tcp: menu on output 3's button, output 4's area") << true << "menu" << 4 << QPoint(270, 300)
-                                                                         << "6604040004";
-        QTest::newRow("tcp: menu between the areas") << true << "menu" << 1 << QPoint(265, 300) << "";
+        const auto row = [](const char *name, bool tcp, const char *how, int in, QPoint at, const char *command) {
+            QTest::newRow(name) << tcp << QString(how) << in << at << QString(command);
+        };
+        row("serial: click, none chosen yet", false, "click", 0, {1, 0}, "");
+        row("serial: click", false, "click", 3, {2, 0}, "6604020003");
+        row("tcp: click", true, "click", 3, {2, 0}, "6604020003");
+        row("tcp: drag to output 1", true, "drag", 1, {61, 61}, "6604010001");
+        row("serial: drag left of output 1", false, "drag", 1, {60, 100}, "");
+        row("serial: drag to output 2", false, "drag", 2, {267, 61}, "6604020002");
+        row("tcp: drag to output 3, off its button", true, "drag", 4, {70, 245}, "6604030004");
+        row("serial: drag to output 4's far corner", false, "drag", 3, {471, 400}, "6604040003");
+        row("serial: menu above output 1", false, "menu", 2, {100, 100}, "6604010002");
+        row("tcp: menu on output 3's button, output 4's area", true, "menu", 4, {270, 300}, "6604040004");
+        row("tcp: menu between the areas", true, "menu", 1, {265, 300}, "");
     }
     void aUserRoutesAnInput()
     {
@@ -126,7 +102,16 @@ private slots:
         QFETCH(int, in);
         QFETCH(QPoint, at);
         QFETCH(QString, command);
-        openRoad(tcp);
+        if (!(g_networkConnected = tcp)) {
+            QVERIFY(mSerial.open());
+        } else {
+            mServer.reset(new QTcpServer);
+            QVERIFY(mServer->listen(QHostAddress("10.77.0.2")));
+            QTcpSocket *socket = NetworkPortManager::getInstance()->tcpSocket();
+            socket->connectToHost(mServer->serverAddress(), mServer->serverPort());
+            QVERIFY(socket->waitForConnected(3000) && mServer->waitForNewConnection(3000));
+            mBox = mServer->nextPendingConnection();
+        }
         if (how == "click") {
             if (in)
                 QTest::mouseClick(input(in), Qt::LeftButton);
@@ -150,14 +135,6 @@ private slots:
         QCOMPARE(received(), wire(command));
         if (!command.isEmpty())
             QCOMPARE(output(command.mid(5, 1).toInt())->text(), command.right(1));
-    }
-
-    void screenshot() // with HALDEN_SCREENSHOT_DIR set
-    {
-        if (qEnvironmentVariableIsEmpty("HALDEN_SCREENSHOT_DIR"))
-            QSKIP("HALDEN_SCREENSHOT_DIR not set");
-        mPage->changeUI8(); // input 2 on output 4
-        QVERIFY(mPage->grab().save(qEnvironmentVariable("HALDEN_SCREENSHOT_DIR") + "/routingpage.png"));
     }
 };
 

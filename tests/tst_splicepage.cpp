@@ -3,7 +3,6 @@
 #include "controlpageport.h"
 #include "globals.h"
 #include "maincontent/controlwidget/cylindercontrol/cylinderwidget.h"
-
 #include <QGridLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -11,8 +10,7 @@
 
 using Cells = QVector<QPoint>; // (column, row) of screens 1..n
 
-// The splice and rotation page driven with the mouse; its commands are read
-// back from the shared serial port on a pseudo-terminal.
+// The splice and rotation page driven with the mouse; its commands are read back from the shared serial port on a pty.
 class TstSplicePage : public QObject
 {
     Q_OBJECT
@@ -26,20 +24,15 @@ class TstSplicePage : public QObject
     QPoint cellOf(int screen) const
     {
         const QGridLayout *grid = mPage->findChild<QGridLayout *>("gridLayout");
-        int row = -1, column = -1, span;
-        if (grid->indexOf(mPage->mScreens[screen - 1]) >= 0)
-            grid->getItemPosition(grid->indexOf(mPage->mScreens[screen - 1]), &row, &column, &span, &span);
+        int row = -1, column = -1, span, at = grid->indexOf(mPage->mScreens[screen - 1]);
+        if (at >= 0)
+            grid->getItemPosition(at, &row, &column, &span, &span);
         return QPoint(column, row);
     }
 
 private slots:
     void initTestCase() { QVERIFY(mPort.open()); }
-    void init()
-    {
-        mPage.reset(new CylinderWidget);
-        mPage->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mPage.get()));
-    }
+    void init() { mPage.reset(new CylinderWidget); mPage->show(); QVERIFY(QTest::qWaitForWindowExposed(mPage.get())); }
     void cleanup()
     {
         mPage.reset();
@@ -113,15 +106,6 @@ private slots:
         QVERIFY(mPort.open());
         clickMode("H3");
         QCOMPARE(mPort.commandsSent(), QStringList({"660101036b"}));
-    }
-
-    void screenshot() // with HALDEN_SCREENSHOT_DIR set
-    {
-        if (qEnvironmentVariableIsEmpty("HALDEN_SCREENSHOT_DIR"))
-            QSKIP("HALDEN_SCREENSHOT_DIR not set");
-        clickMode("pushButton");
-        QTRY_VERIFY(mPage->mScreens[3]->isVisible());
-        QVERIFY(mPage->grab().save(qEnvironmentVariable("HALDEN_SCREENSHOT_DIR") + "/splicepage.png"));
     }
 };
 
