@@ -33,9 +33,7 @@ class TstNetRoutingPage : public QObject
         const QByteArray fence = wire("66ff00ff00");
         ControlPageCommand::send("66ff00ff00");
         QByteArray data;
-        QElapsedTimer clock;
-        clock.start();
-        while (!data.contains(fence) && clock.elapsed() < 5000) {
+        for (QDeadlineTimer end(5000); !data.contains(fence) && !end.hasExpired();) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             if (!mBox)
                 data += mSerial.pty.read(1, 5);
