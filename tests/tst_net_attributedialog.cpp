@@ -1,9 +1,7 @@
-// The window-attribute dialog: what OK writes to the box over the TCP socket
-// (a server at 10.77.0.2 inside the test's own network namespace), over the
-// serial port (a pty pair) and, with only a UDP session, not at all; what it
-// does to the drawn window; the refusals; and the wall view's property entry.
+// The window-attribute dialog: what OK writes to the box over TCP (a server at 10.77.0.2 in the test's own
+// network namespace), over a pty pair and, with only a UDP session, not at all; what it does to the drawn
+// window; the refusals; and the wall view's property entry.
 #include <QtTest>
-
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,7 +27,6 @@ enum Road { Tcp, Serial, Udp };
 class TstNetAttributeDialog : public QObject
 {
     Q_OBJECT
-
     QTcpServer mServer;
     QPointer<QTcpSocket> mBoxSide;
     std::unique_ptr<PtyPair> mPty;
@@ -42,9 +39,7 @@ private slots:
         SerialPortManager::getInstance()->init();
         QVERIFY(mServer.listen(QHostAddress(QStringLiteral("10.77.0.2"))));
     }
-
     void init() { mScene = new ResolutionRatioScene(QRectF(0, 0, 3840, 2160)); }
-
     void cleanup()
     {
         delete mScene;
@@ -55,11 +50,10 @@ private slots:
         g_networkConnected = g_serialConnected = false;
     }
 
-    // On window 1 (0, 0, 1920 x 1080, layer 1, grey): types x, y, width and
-    // height (a null text leaves the field), picks colour and level (-1:
-    // left) and presses OK. No road warns (a write to the unconnected socket
-    // would). Negative values, values beyond the command's 12 bits and beyond
-    // the canvas are refused: the dialog stays open and nothing changes.
+    // On window 1 (0, 0, 1920 x 1080, layer 1, grey): types x, y, width and height (a null text leaves
+    // the field), picks colour and level (-1: left) and presses OK. No road warns (a write to the
+    // unconnected socket would). Negative values, values beyond the command's 12 bits and beyond the
+    // canvas are refused: the dialog stays open and nothing changes.
     void okWritesOneCommandPerChangedField_data()
     {
         QTest::addColumn<int>("road");
@@ -86,14 +80,11 @@ private slots:
             row(on + "narrow at the right edge", road) << QStringList{"3040", QString(), "800"} << -1 << -1
                                                        << QStringList{"001be0", "003320"} << QRectF(3040, 0, 800, 1080);
         }
-        row("udp writes nothing", Udp) << QStringList{"100", "200"} << 3 << 3 << QStringList()
-                                       << QRectF(100, 200, 1920, 1080);
+        row("udp writes nothing", Udp) << QStringList{"100", "200"} << 3 << 3 << QStringList() << QRectF(100, 200, 1920, 1080);
         const QString beyond4K = "超出3840X2160分辨率";
         row("right edge passed", Serial, 3840, beyond4K) << QStringList{"1921"} << 3 << 3 << QStringList() << start;
-        row("negative height", Serial, 3840, beyond4K) << QStringList{"0", "0", "1920", "-5"} << 3 << 3 << QStringList()
-                                                       << start;
-        row("x beyond the field", Serial, 7680, "超出7680X2160分辨率") << QStringList{"4096"} << 3 << 3 << QStringList()
-                                                                       << start;
+        row("negative height", Serial, 3840, beyond4K) << QStringList{"0", "0", "1920", "-5"} << 3 << 3 << QStringList() << start;
+        row("x beyond the field", Serial, 7680, "超出7680X2160分辨率") << QStringList{"4096"} << 3 << 3 << QStringList() << start;
     }
     void okWritesOneCommandPerChangedField()
     {
@@ -104,31 +95,25 @@ private slots:
         QFETCH(int, level);
         QFETCH(QStringList, texts);
         QFETCH(QString, refusal);
+        g_serialConnected = road == Serial;
+        g_networkConnected = road != Serial;   // a UDP session leaves the TCP socket unconnected
         if (road == Serial) {
             mPty.reset(new PtyPair);
             QSerialPort *port = SerialPortManager::getInstance()->serialPort();
             port->setPortName(mPty->slavePath());
             QVERIFY(mPty->isValid() && port->open(QIODevice::ReadWrite));
-            g_serialConnected = true;
-        } else {
-            g_networkConnected = true;   // a UDP session leaves the TCP socket unconnected
-        }
-        if (road == Tcp) {
+        } else if (road == Tcp) {
             QTcpSocket *socket = NetworkPortManager::getInstance()->tcpSocket();
             socket->connectToHost(QHostAddress(QStringLiteral("10.77.0.2")), mServer.serverPort());
             QVERIFY(socket->waitForConnected(3000) && mServer.waitForNewConnection(3000));
             mBoxSide = mServer.nextPendingConnection();
         }
         mScene->setSceneRect(0, 0, canvasWidth, 2160);
-
         DialogAnswerer answerer;
         static QStringList warnings;
         warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
-                if (type != QtDebugMsg)
-                    warnings << text;
-            });
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &,
+                                                                    const QString &text) { if (type != QtDebugMsg) warnings << text; });
         QPointer<SetItemAttribute> dialog = new SetItemAttribute(0, mScene);
         dialog->show();
         const char *fields[4] = {"posXLdt", "posYLdt", "widthLdt", "heightLdt"};
@@ -153,7 +138,6 @@ private slots:
             QCOMPARE(warnings, QStringList());
         QCOMPARE(closed, refusal.isEmpty());
         QCOMPARE(answerer.texts().value(0), refusal);
-
         // Each command is three bytes and their CRC-8.
         QByteArray expected, received;
         for (const QString &text : texts) {
@@ -166,7 +150,6 @@ private slots:
         } else if (mBoxSide)
             (void)QTest::qWaitFor([&] { return (received += mBoxSide->readAll()).size() >= expected.size(); }, 3000);
         QCOMPARE(received.toHex(' '), expected.toHex(' '));
-
         InputChannel *window1 = mScene->mChannels.at(0);
         QTEST(QRectF(window1->pos(), window1->mRect.size()), "geometry");
         QCOMPARE(window1->mColorIndex, closed && colour >= 0 ? colour : 0);
@@ -174,8 +157,7 @@ private slots:
         QCOMPARE(window1->zValue(), qreal(5 - window1->mLayer));
     }
 
-    // The property entry opens the dialog of the window under the pointer;
-    // cancel changes nothing.
+    // The property entry opens the dialog of the window under the pointer; cancel changes nothing.
     void propertyEntryOpensTheDialogOfTheWindowUnderThePointer()
     {
         PanelFixture fixture;
