@@ -87,9 +87,10 @@ private slots:
     {
         messagebox chinese;
         messagerboxen english;
-        QCOMPARE(labelText(&chinese, "label"), "当前串口号无法打开！请检查后重新打开！\n\n   1、USB串口松了\n\n   2、是否被其他的程序占用\n");
+        QCOMPARE(labelText(&chinese, "label"),
+                 "当前串口号无法打开！请检查后重新打开！\n\n   1、USB串口松了\n\n   2、是否被其他的程序占用\n");
         QCOMPARE(labelText(&english, "label"), "  The current serial number cannot be opened!\n  Please check and reopen! \n"
-                                                "  1.USB serial port loose \n  2.Whether it is occupied  by other programs\n");
+                                               "  1.USB serial port loose \n  2.Whether it is occupied  by other programs\n");
         LanguageFile::installTranslation(3);
         error spanish;
         QCOMPARE(labelText(&spanish, "label_3"), "2.¿Otro programa está usando el puerto serie?");

@@ -102,7 +102,10 @@ private slots:
         static QStringList warnings;
         warnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &,
-                                                                    const QString &text) { if (type != QtDebugMsg) warnings << text; });
+                                                                    const QString &text) {
+            if (type != QtDebugMsg)
+                warnings << text;
+        });
         QPointer<SetItemAttribute> dialog = new SetItemAttribute(0, mScene);
         dialog->show();
         const char *fields[4] = {"posXLdt", "posYLdt", "widthLdt", "heightLdt"};

@@ -65,20 +65,17 @@ private slots:
         const QImage shot = frame(3)->grab().toImage();
         QCOMPARE(shot.pixelColor(5, 35), QColor(200, 72, 185));
         QCOMPARE(shot.pixelColor(65, 35), QColor(249, 98, 167));
-
         f->window(1)->setPos(100, 200);
         click("presetSaveButton");
         MyFrame restarted(nullptr, 0, 0, 3);
         QVERIFY(restarted.mHistory.size() == 1 && restarted.mHistory.first() == frame(3)->mHistory.first());
         QCOMPARE(restarted.mHistory.first().x[0], 100);
-
         frame(3)->mDeleteAction->trigger();
         QVERIFY(!frame(3)->mHasData && frame(3)->mHistory.isEmpty());
         QVERIFY(!MyFrame(nullptr, 0, 0, 3).mHasData);
     }
 
-    // The button (or a double click) drops what waits and slows the pump;
-    // Shift+digit applies behind what waits.
+    // The button (or a double click) drops what waits and slows the pump; Shift+digit applies behind it.
     void applyReplaysTheSnapshot()
     {
         saveInto(1);
@@ -139,7 +136,8 @@ private slots:
     void buttonsWithoutASelectionWarn()
     {
         DialogAnswerer answerer;
-        for (const char *name : {"presetApplyButton", "presetSaveButton", "presetNextButton"}) click(name);
+        for (const char *name : {"presetApplyButton", "presetSaveButton", "presetNextButton"})
+            click(name);
         QCOMPARE(answerer.texts(), QStringList({"应用需要选择预览框", "保存需要选择预览框", "请选择预览框"}));
         QCOMPARE(stopPump(), 0);
     }
