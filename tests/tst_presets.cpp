@@ -9,22 +9,15 @@
 #include "mainwindow.h"
 #include "preset/myframe.h"
 
-// The ten previews and the preset panel of a whole main window, offline, in a
-// temporary working directory.
+// The ten previews and the preset panel of a whole main window, offline, in a temporary working directory.
 class TstPresets : public QObject
 {
     Q_OBJECT
-
     std::unique_ptr<PanelFixture> f;
-    const QString kEmpty = QStringLiteral("这个预览框还没有保存过数据");
 
     MyFrame *frame(int n) const { return f->mw->mPresetFrames.at(n - 1); }
     void click(const char *name) { QTest::mouseClick(f->mw->findChild<QPushButton *>(name), Qt::LeftButton); }
-    void saveInto(int n)
-    {
-        QTest::mouseClick(frame(n), Qt::LeftButton);
-        click("presetSaveButton");
-    }
+    void saveInto(int n) { QTest::mouseClick(frame(n), Qt::LeftButton); click("presetSaveButton"); }
     // The pump's interval (0: stopped); stops it so the queue can be read.
     int stopPump() const
     {
@@ -36,12 +29,12 @@ class TstPresets : public QObject
     static QStringList startWallReplay()
     {
         QStringList texts = {"04100246"};
-        const int sources[4] = {1, 0, 3, 2};
-        for (int w = 0; w < 4; ++w)
-            texts << QString::asprintf("e%d%04x%04x07800438", w, w % 2 * 1920, w / 2 * 1080)
-                  << windowText(w, 0x0B, 1024) << windowText(w, 0x26, 136) << windowText(w, 0x27, 155)
-                  << windowText(w, 0x28, 177) << windowText(w, 0x2B, 1) << windowText(w, 0x2D, sources[w])
-                  << windowText(w, 0x2A, 0);
+        for (int w = 0; w < 4; ++w) {
+            texts << QString::asprintf("e%d%04x%04x07800438", w, w % 2 * 1920, w / 2 * 1080);
+            for (QPair<int, int> field : {qMakePair(0x0B, 1024), {0x26, 136}, {0x27, 155}, {0x28, 177}, {0x2B, 1},
+                                          {0x2D, w ^ 1}, {0x2A, 0}})
+                texts << windowText(w, field.first, field.second);
+        }
         return texts;
     }
 
@@ -52,14 +45,14 @@ private slots:
     void savedPresetsOutliveARestartUntilDeleted()
     {
         saveInto(3);
-        const QMap<QString, QString> expected = {
+        QMap<QString, QString> expected = {
             {"Enable", "1"}, {"ArrayX[i]", "0_1920_0_1920"}, {"ArrayY[i]", "0_0_1080_1080"},
             {"ArrayHeight[i]", "1080_1080_1080_1080"}, {"ArrayWidth[i]", "1920_1920_1920_1920"},
-            {"ArrayEable[i]", "1_1_1_1"}, {"ArrayRGB[0][j]", "136_155_177"}, {"ArrayRGB[1][j]", "136_155_177"},
-            {"ArrayRGB[2][j]", "136_155_177"}, {"ArrayRGB[3][j]", "136_155_177"}, {"ArrayLayer[i]", "1_2_3_4"},
-            {"ArrayLight[i]", "0_0_0_0"}, {"ArrayInputSourceID[i]", "1_0_3_2"}, {"isColorSolid[i]", "0_0_0_0"},
-            {"splicModeRow", "1"}, {"splicModeColumn", "1"}, {"spliceDivisorWidth", "32"},
-            {"spliceDivisorHeight", "27"}};
+            {"ArrayEable[i]", "1_1_1_1"}, {"ArrayLayer[i]", "1_2_3_4"}, {"ArrayLight[i]", "0_0_0_0"},
+            {"ArrayInputSourceID[i]", "1_0_3_2"}, {"isColorSolid[i]", "0_0_0_0"}, {"splicModeRow", "1"},
+            {"splicModeColumn", "1"}, {"spliceDivisorWidth", "32"}, {"spliceDivisorHeight", "27"}};
+        for (int w = 0; w < 4; ++w)
+            expected[QStringLiteral("ArrayRGB[%1][j]").arg(w)] = QStringLiteral("136_155_177");
         {
             QSettings file(QStringLiteral("preset.ini"), QSettings::IniFormat);
             QCOMPARE(file.childGroups(), QStringList({"3_Frame"}));
@@ -72,22 +65,17 @@ private slots:
         const QImage shot = frame(3)->grab().toImage();
         QCOMPARE(shot.pixelColor(5, 35), QColor(200, 72, 185));
         QCOMPARE(shot.pixelColor(65, 35), QColor(249, 98, 167));
-
         f->window(1)->setPos(100, 200);
         click("presetSaveButton");
         MyFrame restarted(nullptr, 0, 0, 3);
-        QCOMPARE(restarted.mHistory.size(), 1);
-        QVERIFY(restarted.mHistory.first() == frame(3)->mHistory.first());
+        QVERIFY(restarted.mHistory.size() == 1 && restarted.mHistory.first() == frame(3)->mHistory.first());
         QCOMPARE(restarted.mHistory.first().x[0], 100);
-
         frame(3)->mDeleteAction->trigger();
         QVERIFY(!frame(3)->mHasData && frame(3)->mHistory.isEmpty());
-        MyFrame restartedAfterDelete(nullptr, 0, 0, 3);
-        QVERIFY(!restartedAfterDelete.mHasData);
+        QVERIFY(!MyFrame(nullptr, 0, 0, 3).mHasData);
     }
 
-    // The button (or a double click) drops what waits and slows the pump;
-    // Shift+digit applies behind what waits.
+    // The button (or a double click) drops what waits and slows the pump; Shift+digit applies behind it.
     void applyReplaysTheSnapshot()
     {
         saveInto(1);
@@ -99,7 +87,6 @@ private slots:
         QCOMPARE(stopPump(), 180);
         QCOMPARE(f->window(2)->pos(), QPointF(1920, 0));
         QVERIFY(f->window(2)->mOpen && f->window(2)->isVisible());
-
         f->mw->sendCommand(QStringLiteral("04140000"));
         QTest::keyClick(f->mw, '!');
         QCOMPARE(f->takeTexts(), QStringList({"04140000"}) + startWallReplay());
@@ -107,7 +94,7 @@ private slots:
         DialogAnswerer answerer;
         QTest::keyClick(f->mw, '#');
         QCOMPARE(f->mw->mSelectedPreset, 3);
-        QCOMPARE(answerer.texts(), QStringList({kEmpty}));
+        QCOMPARE(answerer.texts(), QStringList({"这个预览框还没有保存过数据"}));
         QVERIFY(f->takeTexts().isEmpty());
     }
 
@@ -121,8 +108,8 @@ private slots:
         click("presetApplyButton");
         const QStringList texts = f->takeTexts();
         QCOMPARE(texts.size(), 33);
-        QCOMPARE(QStringList({texts.at(1), texts.at(9), texts.at(17), texts.at(25)}),
-                 QStringList({"e0000000000780021c", "e1078000000780021c", "e20000021c0780021c", "e30780021c0780021c"}));
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(texts.at(1 + 8 * w), QString::asprintf("e%d%04x%04x0780021c", w, w % 2 * 1920, w / 2 * 540));
         stopPump();
     }
 
@@ -141,8 +128,7 @@ private slots:
             click("presetPreButton");
         QVERIFY(!preset->presetPrevious());
         click("presetNextButton");
-        // A double click applies the older snapshot shown.
-        QTest::mouseDClick(preset, Qt::LeftButton);
+        QTest::mouseDClick(preset, Qt::LeftButton);   // applies the older snapshot shown
         QCOMPARE(stopPump(), 180);
         QCOMPARE(f->window(1)->pos().x(), 20.0);
     }
@@ -156,8 +142,7 @@ private slots:
         QCOMPARE(stopPump(), 0);
     }
 
-    // Layers out of order are replayed by layer, then window; values beyond
-    // a field are sent as 0 or ffff.
+    // Layers out of order are replayed by layer, then window; values beyond a field are sent as 0 or ffff.
     void oddStoredValuesAreReplayedWellFormed()
     {
         f.reset();
@@ -169,17 +154,14 @@ private slots:
             s.heightDivisor = 27;
             s.luminance[0] = -9000;
             s.widths[1] = 1e9;
-            const int layers[4] = {2, 2, 0, 9};
-            std::copy(layers, layers + 4, s.layer);
+            std::copy_n(std::initializer_list<int>{2, 2, 0, 9}.begin(), 4, s.layer);
             PresetFile::write(file, 4, s);
         }));
         QTest::keyClick(f->mw, '$');
         const QStringList texts = f->takeTexts();
-        QCOMPARE(texts.value(0), QStringLiteral("04104026"));
-        QCOMPARE(texts.value(2), QStringLiteral("000b0000"));
-        QCOMPARE(texts.value(9).mid(10, 4), QStringLiteral("ffff"));
-        QCOMPARE(f->window(3)->mLayer, 1);
-        QCOMPARE(f->window(4)->mLayer, 4);
+        QCOMPARE(QStringList({texts.value(0), texts.value(2), texts.value(9).mid(10, 4)}),
+                 QStringList({"04104026", "000b0000", "ffff"}));
+        QVERIFY(f->window(3)->mLayer == 1 && f->window(4)->mLayer == 4);
     }
 };
 
