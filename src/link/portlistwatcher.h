@@ -12,8 +12,8 @@ class PortReader;
 class QFileSystemWatcher;
 class QTimer;
 
-// The program's one lister of serial ports: enumerates off the GUI thread about once a second and keeps
-// the latest list, so no poll blocks the window.
+// The program's one lister of serial ports: enumerates off the GUI thread (when a device node comes or
+// goes, else about once a second) and keeps the latest list, so no poll blocks the window.
 class PortListWatcher : public QObject
 {
     Q_OBJECT
