@@ -223,14 +223,12 @@ private slots:
             click(name);
             record(QStringLiteral("layout mode ") + name);
         }
-        const QPair<const char *, void (MainWindow::*)()> direct[] = {
-            {"overlay", &MainWindow::on_ptn_overlayModel_clicked},
-            {"open window", &MainWindow::on_ptn_openWindowModel_clicked},
-            {"level", &MainWindow::on_ptn_levelMode_clicked}};
-        for (const auto &mode : direct) {
-            (f->mw->*mode.second)();
-            record(QStringLiteral("layout mode ") + mode.first);
-        }
+        f->mw->on_ptn_overlayModel_clicked();
+        record("layout mode overlay");
+        f->mw->on_ptn_openWindowModel_clicked();
+        record("layout mode open window");
+        f->mw->on_ptn_levelMode_clicked();
+        record("layout mode level");
     }
 
     void presets()

@@ -73,19 +73,18 @@ private slots:
         const Factors wide = cappedFactors(5760, 3240);
         QCOMPARE(canvasFromDevice(3840, wide.x), 5760.0f);
         QCOMPARE(canvasFromDevice(2160, wide.y), 3240.0f);
-
         // A UDP read of (100, 50) 200 x 300, within a thousandth of a canvas
         // pixel: the column share is single precision.
-        const auto near = [](const QRectF &read, const QRectF &window) {
-            return qAbs(read.x() - window.x()) < 1e-3 && qAbs(read.y() - window.y()) < 1e-3
-                && qAbs(read.width() - window.width()) < 1e-3 && qAbs(read.height() - window.height()) < 1e-3;
+        const auto reads = [](int rows, int columns, const QRectF &w) {
+            const QRectF r = canvasFromDeviceReply(100, 50, 200, 300, rows, columns);
+            return qAbs(r.x() - w.x()) < 1e-3 && qAbs(r.y() - w.y()) < 1e-3 && qAbs(r.width() - w.width()) < 1e-3
+                && qAbs(r.height() - w.height()) < 1e-3;
         };
         const double s7 = 120.0 / 119, s9 = 40.0 / 39;
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 1, 7), QRectF(350 * s7, 50 * s7, 700 * s7, 300 * s7)));
-        // Eleven columns read with the nine-column seam.
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 1, 11), QRectF(550 * s9, 50 * s9, 1100 * s9, 300 * s9)));
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 3, 1), QRectF(100, 75, 200, 450)));
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 2, 2), QRectF(100, 50, 200, 300)));
+        QVERIFY(reads(1, 7, QRectF(350 * s7, 50 * s7, 700 * s7, 300 * s7)));
+        QVERIFY(reads(1, 11, QRectF(550 * s9, 50 * s9, 1100 * s9, 300 * s9)));   // with the nine-column seam
+        QVERIFY(reads(3, 1, QRectF(100, 75, 200, 450)));
+        QVERIFY(reads(2, 2, QRectF(100, 50, 200, 300)));
     }
 
     void panelShowsCanvasValues()
