@@ -7,7 +7,13 @@
 
 using namespace WallGeometry;
 
-Q_DECLARE_METATYPE(WallGeometry::Axis)
+// One row each of the data-driven tests below.
+struct ToDevice { bool drag; QSizeF canvas; int rows, columns; QRectF window; QRect device; };
+struct PanelEdit { QSizeF canvasSize; int rows, columns, mode, scale; Axis axis; int panel, device; double canvas; };
+struct Limit { QRect panel; int rows, columns, mode; QString refusal; };   // refusal: empty when it fits
+Q_DECLARE_METATYPE(ToDevice)
+Q_DECLARE_METATYPE(PanelEdit)
+Q_DECLARE_METATYPE(Limit)
 
 // The wall's three spaces without a window: where the box puts a window the
 // user drew, where a window the box reports is drawn, and what the panel's
@@ -32,39 +38,30 @@ private slots:
     // seams; keys and the position pulses scale the canvas value, capped only.
     void canvasToDevice_data()
     {
-        QTest::addColumn<bool>("drag");
-        QTest::addColumn<QSizeF>("canvas");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<QRectF>("window");
-        QTest::addColumn<QRect>("device");
-        const QSizeF k4(3840, 2160);
+        QTest::addColumn<ToDevice>("row");
+        const QSizeF k4(3840, 2160), wide(5760, 3240);
         const QRectF w(384, 216, 1920, 1080);
-        QTest::newRow("drag 1x7 seam") << true << k4 << 1 << 7 << w << QRect(380, 107, 1904, 535);
-        QTest::newRow("drag 2x7 seam") << true << k4 << 2 << 7 << w << QRect(380, 216, 1904, 1080);
-        QTest::newRow("key fraction") << false << k4 << 2 << 2 << QRectF(1000.7, 500.2, 1920.5, 1080)
-                                      << QRect(1000, 500, 1920, 1080);
+        QTest::newRow("drag 1x7 seam") << ToDevice{true, k4, 1, 7, w, {380, 107, 1904, 535}};
+        QTest::newRow("drag 2x7 seam") << ToDevice{true, k4, 2, 7, w, {380, 216, 1904, 1080}};
+        QTest::newRow("key fraction")
+            << ToDevice{false, k4, 2, 2, {1000.7, 500.2, 1920.5, 1080}, {1000, 500, 1920, 1080}};
         // The drag drops the fraction before scaling, the keys after; the
         // single-precision factor lets the whole canvas fill the whole device.
         const QRectF fraction(100.9, 0, 5760, 3240);
-        QTest::newRow("drag 5760 wide") << true << QSizeF(5760, 3240) << 2 << 2 << fraction << QRect(66, 0, 3840, 2160);
-        QTest::newRow("key 5760 wide") << false << QSizeF(5760, 3240) << 2 << 2 << fraction << QRect(67, 0, 3840, 2160);
+        QTest::newRow("drag 5760 wide") << ToDevice{true, wide, 2, 2, fraction, {66, 0, 3840, 2160}};
+        QTest::newRow("key 5760 wide") << ToDevice{false, wide, 2, 2, fraction, {67, 0, 3840, 2160}};
     }
 
     void canvasToDevice()
     {
-        QFETCH(bool, drag);
-        QFETCH(QSizeF, canvas);
-        QFETCH(int, rows);
-        QFETCH(int, columns);
-        QFETCH(QRectF, window);
-        QFETCH(QRect, device);
-        const Factors f = drag ? seamFactors(canvas.width(), canvas.height(), rows, columns)
-                               : cappedFactors(canvas.width(), canvas.height());
-        const auto convert = drag ? deviceFromWholeCanvas : deviceFromCanvas;
-        QCOMPARE(QRect(convert(window.x(), f.x), convert(window.y(), f.y), convert(window.width(), f.x),
-                       convert(window.height(), f.y)),
-                 device);
+        QFETCH(ToDevice, row);
+        const QSizeF c = row.canvas;
+        const Factors f = row.drag ? seamFactors(c.width(), c.height(), row.rows, row.columns)
+                                   : cappedFactors(c.width(), c.height());
+        const auto convert = row.drag ? deviceFromWholeCanvas : deviceFromCanvas;
+        const QRectF &w = row.window;
+        QCOMPARE(QRect(convert(w.x(), f.x), convert(w.y(), f.y), convert(w.width(), f.x), convert(w.height(), f.y)),
+                 row.device);
     }
 
     void deviceToCanvas()
@@ -76,19 +73,18 @@ private slots:
         const Factors wide = cappedFactors(5760, 3240);
         QCOMPARE(canvasFromDevice(3840, wide.x), 5760.0f);
         QCOMPARE(canvasFromDevice(2160, wide.y), 3240.0f);
-
         // A UDP read of (100, 50) 200 x 300, within a thousandth of a canvas
         // pixel: the column share is single precision.
-        const auto near = [](const QRectF &read, const QRectF &window) {
-            return qAbs(read.x() - window.x()) < 1e-3 && qAbs(read.y() - window.y()) < 1e-3
-                && qAbs(read.width() - window.width()) < 1e-3 && qAbs(read.height() - window.height()) < 1e-3;
+        const auto reads = [](int rows, int columns, const QRectF &w) {
+            const QRectF r = canvasFromDeviceReply(100, 50, 200, 300, rows, columns);
+            return qAbs(r.x() - w.x()) < 1e-3 && qAbs(r.y() - w.y()) < 1e-3 && qAbs(r.width() - w.width()) < 1e-3
+                && qAbs(r.height() - w.height()) < 1e-3;
         };
         const double s7 = 120.0 / 119, s9 = 40.0 / 39;
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 1, 7), QRectF(350 * s7, 50 * s7, 700 * s7, 300 * s7)));
-        // Eleven columns read with the nine-column seam.
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 1, 11), QRectF(550 * s9, 50 * s9, 1100 * s9, 300 * s9)));
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 3, 1), QRectF(100, 75, 200, 450)));
-        QVERIFY(near(canvasFromDeviceReply(100, 50, 200, 300, 2, 2), QRectF(100, 50, 200, 300)));
+        QVERIFY(reads(1, 7, QRectF(350 * s7, 50 * s7, 700 * s7, 300 * s7)));
+        QVERIFY(reads(1, 11, QRectF(550 * s9, 50 * s9, 1100 * s9, 300 * s9)));   // with the nine-column seam
+        QVERIFY(reads(3, 1, QRectF(100, 75, 200, 450)));
+        QVERIFY(reads(2, 2, QRectF(100, 50, 200, 300)));
     }
 
     void panelShowsCanvasValues()
@@ -101,69 +97,49 @@ private slots:
 
     void panelEditDrawsAndSends_data()
     {
-        QTest::addColumn<QSizeF>("canvasSize");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("scale");
-        QTest::addColumn<Axis>("axis");
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<double>("canvas");
-        QTest::addColumn<int>("device");
+        QTest::addColumn<PanelEdit>("row");
         const QSizeF k4(3840, 2160), k8(7680, 4320);
-        QTest::newRow("single screen") << k4 << 1 << 1 << 0 << 1 << Axis::Across << 500 << 1000.0 << 1000;
-        QTest::newRow("1920 canvas") << QSizeF(1920, 1080) << 1 << 1 << 0 << 2 << Axis::Across << 1000 << 1000.0
-                                     << 1000;
-        QTest::newRow("8K down") << k8 << 4 << 4 << 0 << 1 << Axis::Down << 2000 << 1000.0 << 500;
-        QTest::newRow("1200 lines") << k4 << 1 << 1 << 1 << 1 << Axis::Down << 300 << 540.0 << 666;
-        QTest::newRow("tall, 1200 lines") << k8 << 2 << 2 << 1 << 1 << Axis::Down << 900 << 810.0 << 500;
-        QTest::newRow("a single screen is never tall") << QSizeF(3840, 4320) << 1 << 1 << 0 << 1 << Axis::Down
-                                                       << 500 << 1000.0 << 1000;
-        QTest::newRow("mode 2") << k4 << 1 << 1 << 2 << 1 << Axis::Down << 300 << 540.0 << 600;
+        QTest::newRow("single screen") << PanelEdit{k4, 1, 1, 0, 1, Axis::Across, 500, 1000, 1000};
+        QTest::newRow("1920 canvas") << PanelEdit{{1920, 1080}, 1, 1, 0, 2, Axis::Across, 1000, 1000, 1000};
+        QTest::newRow("8K down") << PanelEdit{k8, 4, 4, 0, 1, Axis::Down, 2000, 500, 1000};
+        QTest::newRow("1200 lines") << PanelEdit{k4, 1, 1, 1, 1, Axis::Down, 300, 666, 540};
+        QTest::newRow("tall, 1200 lines") << PanelEdit{k8, 2, 2, 1, 1, Axis::Down, 900, 500, 810};
+        QTest::newRow("a single screen is never tall")
+            << PanelEdit{{3840, 4320}, 1, 1, 0, 1, Axis::Down, 500, 1000, 1000};
+        QTest::newRow("mode 2") << PanelEdit{k4, 1, 1, 2, 1, Axis::Down, 300, 600, 540};
     }
 
     void panelEditDrawsAndSends()
     {
-        QFETCH(QSizeF, canvasSize);
-        QFETCH(int, rows);
-        QFETCH(int, columns);
-        QFETCH(int, mode);
-        QFETCH(int, scale);
-        QFETCH(Axis, axis);
-        QFETCH(int, panel);
-        QFETCH(int, device);
-        const Factors f = panelFactors(canvasSize.width(), canvasSize.height(), rows, columns, mode);
-        QTEST(canvasFromPanel(panel, axis, rows, columns, mode, scale), "canvas");
-        QCOMPARE(deviceFromPanel(panel, axis == Axis::Across ? f.x : f.y, axis, rows, columns, scale), device);
+        QFETCH(PanelEdit, row);
+        const QSizeF c = row.canvasSize;
+        const Factors f = panelFactors(c.width(), c.height(), row.rows, row.columns, row.mode);
+        QCOMPARE(canvasFromPanel(row.panel, row.axis, row.rows, row.columns, row.mode, row.scale), row.canvas);
+        QCOMPARE(deviceFromPanel(row.panel, row.axis == Axis::Across ? f.x : f.y, row.axis, row.rows, row.columns,
+                                 row.scale),
+                 row.device);
     }
 
     void resolutionLimit_data()
     {
-        QTest::addColumn<QRect>("panel");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("refusal");   // empty when it fits
-        QTest::newRow("inside") << QRect(0, 0, 960, 540) << 1 << 1 << 0 << QString();
-        QTest::newRow("beyond one screen") << QRect(3000, 0, 960, 540) << 1 << 1 << 0 << "1920X1080";
-        QTest::newRow("1200 lines") << QRect(0, 2000, 960, 540) << 1 << 1 << 1 << "1920X1200";
-        QTest::newRow("2x2, 1200 lines") << QRect(0, 0, 960, 2400) << 2 << 2 << 1 << "3840X2400";
-        QTest::newRow("2x4 grows down with its columns") << QRect(0, 0, 100, 4000) << 2 << 4 << 0 << QString();
-        QTest::newRow("mode 2 unchecked") << QRect(9000, 9000, 9000, 9000) << 1 << 1 << 2 << QString();
+        QTest::addColumn<Limit>("row");
+        QTest::newRow("inside") << Limit{{0, 0, 960, 540}, 1, 1, 0, {}};
+        QTest::newRow("beyond one screen") << Limit{{3000, 0, 960, 540}, 1, 1, 0, "1920X1080"};
+        QTest::newRow("1200 lines") << Limit{{0, 2000, 960, 540}, 1, 1, 1, "1920X1200"};
+        QTest::newRow("2x2, 1200 lines") << Limit{{0, 0, 960, 2400}, 2, 2, 1, "3840X2400"};
+        QTest::newRow("2x4 grows down with its columns") << Limit{{0, 0, 100, 4000}, 2, 4, 0, {}};
+        QTest::newRow("mode 2 unchecked") << Limit{{9000, 9000, 9000, 9000}, 1, 1, 2, {}};
     }
 
     void resolutionLimit()
     {
-        QFETCH(QRect, panel);
-        QFETCH(int, rows);
-        QFETCH(int, columns);
-        QFETCH(int, mode);
-        QFETCH(QString, refusal);
-        const ResolutionLimit limit = WallGeometry::resolutionLimit(panel.x(), panel.y(), panel.width(),
-                                                                    panel.height(), 3840, 2160, rows, columns, mode);
-        QCOMPARE(limit.fits, refusal.isEmpty());
+        QFETCH(Limit, row);
+        const QRect &p = row.panel;
+        const ResolutionLimit limit = WallGeometry::resolutionLimit(p.x(), p.y(), p.width(), p.height(), 3840, 2160,
+                                                                    row.rows, row.columns, row.mode);
+        QCOMPARE(limit.fits, row.refusal.isEmpty());
         if (!limit.fits)
-            QCOMPARE(QString::number(limit.width, 'g', 6) + "X" + QString::number(limit.height, 'g', 6), refusal);
+            QCOMPARE(QString::number(limit.width, 'g', 6) + "X" + QString::number(limit.height, 'g', 6), row.refusal);
     }
 };
 

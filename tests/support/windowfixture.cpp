@@ -11,26 +11,18 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <iterator>
+
 void resetProgramState()
 {
-    g_serialConnected = false;
-    g_networkConnected = false;
-    g_offlineMode = false;
-    g_serialPortOpen = 0;
-    g_languageIndex = 0;
-    g_pendingStatusCode = 0;
-    g_statusMessagePending = false;
+    g_serialConnected = g_networkConnected = g_offlineMode = g_statusMessagePending = false;
+    g_inputAllowed = g_pressFinished = g_xyAlternate = true;
+    g_serialPortOpen = g_languageIndex = g_pendingStatusCode = g_outputMode = g_channelFrameCount = g_stepCounter = 0;
     versionType = 5;
-    g_outputMode = 0;
-    for (int &supported : g_windowInputSupported)
-        supported = 1;
-    g_channelFrameCount = 0;
     g_viewMode = 1;
     g_zoomStep = 40;
-    g_inputAllowed = true;
-    g_pressFinished = true;
-    g_xyAlternate = true;
-    g_stepCounter = 0;
+    std::fill(std::begin(g_windowInputSupported), std::end(g_windowInputSupported), 1);
 
     NetworkPortManager *holder = NetworkPortManager::getInstance();
     holder->mLocalIp.clear();
@@ -40,8 +32,7 @@ void resetProgramState()
 
     RouteTable::setCommand(QString(), QStringList());
     WaitingWidget::setSize(250, 100);
-    DragPushButton::sStartX = 0;
-    DragPushButton::sStartY = 0;
+    DragPushButton::sStartX = DragPushButton::sStartY = 0;
     setSerialPortLister(SerialPortLister());
 }
 
