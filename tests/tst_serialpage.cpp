@@ -95,10 +95,7 @@ private slots:
         QVERIFY(port()->isOpen());
         offerSerialPorts(click ? QStringList({mFirst->slavePath(), mSecond->slavePath()})
                                : QStringList({mSecond->slavePath()}));
-        if (click)
-            QTest::mouseClick(child<QPushButton>("comboBoxSerialPort"), Qt::LeftButton);
-        else
-            mFirst.reset();
+        click ? QTest::mouseClick(child<QPushButton>("comboBoxSerialPort"), Qt::LeftButton) : mFirst.reset();
         QTRY_VERIFY_WITH_TIMEOUT(!port()->isOpen(), 5000);
         QCOMPARE(openButton()->text(), QStringLiteral("打开串口"));
         // A click reports while the list is still empty.

@@ -25,32 +25,22 @@ private slots:
     }
 
     // Table entry i is 100 + i wide, i high; no signal gives the box's 3840 x 2160.
-    void inputResolutionByRoad_data()
-    {
-        QTest::addColumn<bool>("udp");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("tableSize");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QSize>("size");
-        const int low = int(InputResolutionClass::TooLow), none = int(InputResolutionClass::NoSignal);
-        const QSize box(3840, 2160);
-        QTest::newRow("udp 5 too low") << true << 5 << 39 << low << QSize(106, 6);
-        QTest::newRow("udp 0 too low, short table") << true << 0 << 5 << low << box;
-        QTest::newRow("udp 39") << true << 39 << 40 << none << box;
-        QTest::newRow("tcp 5 listed") << false << 5 << 39 << int(InputResolutionClass::Listed) << QSize(105, 5);
-        QTest::newRow("tcp past the table") << false << 20 << 10 << none << box;
-    }
     void inputResolutionByRoad()
     {
-        QFETCH(bool, udp);
-        QFETCH(int, code);
-        QFETCH(int, tableSize);
-        QVector<QSize> table;
-        for (int i = 0; i < tableSize; ++i)
-            table.append(QSize(100 + i, i));
-        const InputResolution r = inputResolution(code, table, udp ? StateRoad::Udp : StateRoad::Tcp);
-        QTEST(int(r.kind), "kind");
-        QTEST(r.size, "size");
+        using C = InputResolutionClass;
+        const QSize box(3840, 2160);
+        const struct { StateRoad road; int code, tableSize; C kind; QSize size; } rows[] = {
+            {StateRoad::Udp, 5, 39, C::TooLow, {106, 6}}, {StateRoad::Udp, 0, 5, C::TooLow, box},   // short table
+            {StateRoad::Udp, 39, 40, C::NoSignal, box}, {StateRoad::Tcp, 5, 39, C::Listed, {105, 5}},
+            {StateRoad::Tcp, 20, 10, C::NoSignal, box}};   // past the table
+        for (const auto &row : rows) {
+            QVector<QSize> table;
+            for (int i = 0; i < row.tableSize; ++i)
+                table.append(QSize(100 + i, i));
+            const InputResolution r = inputResolution(row.code, table, row.road);
+            QCOMPARE(qMakePair(row.code, qMakePair(int(r.kind), r.size)),
+                     qMakePair(row.code, qMakePair(int(row.kind), row.size)));
+        }
     }
 };
 
