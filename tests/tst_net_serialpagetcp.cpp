@@ -27,8 +27,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::ConnectedState, 3000);
         page.tcpSend(QStringLiteral("66 04 01 02 00"));
         page.tcpSend(QStringLiteral("串口"));
+        const QByteArray wire("66 04 01 02 00\n\xe4\xb8\xb2\xe5\x8f\xa3\n");
         QByteArray got;   // gathered until it is all there
-        QTRY_COMPARE_WITH_TIMEOUT(got += peer->readAll(), QByteArray("66 04 01 02 00\n\xe4\xb8\xb2\xe5\x8f\xa3\n"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(got += peer->readAll(), wire, 3000);
         // Without a connection the write fails inside the socket; nothing breaks.
         socket->abort();
         QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QTcpSocket): device not open");

@@ -65,7 +65,8 @@ private slots:
         forged.windows[0][0x0B] = 7;
         const QByteArray answer = FakeBoxUdp(&forged).statusAnswer(1);
         QTimer flood;
-        connect(&flood, &QTimer::timeout, this, [&] { stranger.writeDatagram(answer, QHostAddress("10.77.0.1"), 1400); });
+        connect(&flood, &QTimer::timeout, this,
+                [&] { stranger.writeDatagram(answer, QHostAddress("10.77.0.1"), 1400); });
         flood.start(5);
         mStage.connectToFirstRow();
         flood.stop();

@@ -20,7 +20,8 @@ private slots:
                 const WindowStatus s = decodeWindowState(values, road);
                 got.append({s.open, s.rotation});
             }
-        const Seen tcp{{false, 0}, {true, 90}, {false, 270}, {false, -1}}, udp{{false, 0}, {true, 270}, {true, -1}, {true, 90}};
+        const Seen tcp{{false, 0}, {true, 90}, {false, 270}, {false, -1}};
+        const Seen udp{{false, 0}, {true, 270}, {true, -1}, {true, 90}};
         QCOMPARE(got, tcp + udp);
     }
 
