@@ -8,63 +8,40 @@ class TstWindowStatus : public QObject
     Q_OBJECT
 
 private slots:
-    // One value read as the open flag and as the rotation code; rotation -1
-    // leaves the window's own.
-    void openAndRotationByRoad_data()
-    {
-        QTest::addColumn<bool>("udp");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<bool>("open");
-        QTest::addColumn<int>("rotation");
-        QTest::newRow("tcp 0") << false << 0 << false << 0;
-        QTest::newRow("tcp 1") << false << 1 << true << 90;
-        QTest::newRow("tcp 2") << false << 2 << false << 270;
-        QTest::newRow("tcp 3") << false << 3 << false << -1;
-        QTest::newRow("udp 0") << true << 0 << false << 0;
-        QTest::newRow("udp 1") << true << 1 << true << 270;
-        QTest::newRow("udp 2") << true << 2 << true << -1;
-        QTest::newRow("udp 3") << true << 3 << true << 90;
-    }
+    // One value read as the open flag and as the rotation code; rotation -1 leaves the window's own.
     void openAndRotationByRoad()
     {
-        QFETCH(bool, udp);
-        QFETCH(int, value);
-        QVector<int> values(StatusIndex::Count);
-        values[StatusIndex::Open] = values[StatusIndex::RotationCode] = value;
-        const WindowStatus s = decodeWindowState(values, udp ? StateRoad::Udp : StateRoad::Tcp);
-        QTEST(s.open, "open");
-        QTEST(s.rotation, "rotation");
+        using Seen = QList<QPair<bool, int>>;   // open, rotation
+        Seen got;
+        for (StateRoad road : {StateRoad::Tcp, StateRoad::Udp})
+            for (int value = 0; value < 4; ++value) {
+                QVector<int> values(StatusIndex::Count);
+                values[StatusIndex::Open] = values[StatusIndex::RotationCode] = value;
+                const WindowStatus s = decodeWindowState(values, road);
+                got.append({s.open, s.rotation});
+            }
+        const Seen tcp{{false, 0}, {true, 90}, {false, 270}, {false, -1}};
+        const Seen udp{{false, 0}, {true, 270}, {true, -1}, {true, 90}};
+        QCOMPARE(got, tcp + udp);
     }
 
     // Table entry i is 100 + i wide, i high; no signal gives the box's 3840 x 2160.
-    void inputResolutionByRoad_data()
-    {
-        QTest::addColumn<bool>("udp");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("tableSize");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QSize>("size");
-        const int low = int(InputResolutionClass::TooLow);
-        const int listed = int(InputResolutionClass::Listed);
-        const int none = int(InputResolutionClass::NoSignal);
-        const QSize box(3840, 2160);
-        QTest::newRow("udp 5 too low") << true << 5 << 39 << low << QSize(106, 6);
-        QTest::newRow("udp 0 too low, short table") << true << 0 << 5 << low << box;
-        QTest::newRow("udp 39") << true << 39 << 40 << none << box;
-        QTest::newRow("tcp 5 listed") << false << 5 << 39 << listed << QSize(105, 5);
-        QTest::newRow("tcp past the table") << false << 20 << 10 << none << box;
-    }
     void inputResolutionByRoad()
     {
-        QFETCH(bool, udp);
-        QFETCH(int, code);
-        QFETCH(int, tableSize);
-        QVector<QSize> table;
-        for (int i = 0; i < tableSize; ++i)
-            table.append(QSize(100 + i, i));
-        const InputResolution r = inputResolution(code, table, udp ? StateRoad::Udp : StateRoad::Tcp);
-        QTEST(int(r.kind), "kind");
-        QTEST(r.size, "size");
+        using C = InputResolutionClass;
+        const QSize box(3840, 2160);
+        const struct { StateRoad road; int code, tableSize; C kind; QSize size; } rows[] = {
+            {StateRoad::Udp, 5, 39, C::TooLow, {106, 6}}, {StateRoad::Udp, 0, 5, C::TooLow, box},   // short table
+            {StateRoad::Udp, 39, 40, C::NoSignal, box}, {StateRoad::Tcp, 5, 39, C::Listed, {105, 5}},
+            {StateRoad::Tcp, 20, 10, C::NoSignal, box}};   // past the table
+        for (const auto &row : rows) {
+            QVector<QSize> table;
+            for (int i = 0; i < row.tableSize; ++i)
+                table.append(QSize(100 + i, i));
+            const InputResolution r = inputResolution(row.code, table, row.road);
+            QCOMPARE(qMakePair(row.code, qMakePair(int(r.kind), r.size)),
+                     qMakePair(row.code, qMakePair(int(row.kind), row.size)));
+        }
     }
 };
 
