@@ -2,31 +2,20 @@
 // as the program reads them: QSettings in INI format, UTF-8, keys matched
 // without regard to case.
 #include "fuzzcheck.h"
+#include "scratchini.h"
 #include "inisettings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // In memory where there is such a place: QSettings syncs every file it writes.
-    static QTemporaryDir dir((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                          : QDir::tempPath())
-                             + QStringLiteral("/halden-fuzz-XXXXXX"));
-    // One name throughout: QSettings keeps every file it has read in a cache
-    // by its name, and rereads a file that changed.
-    const QString path = dir.filePath(QStringLiteral("fuzz.ini"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QString path = writeScratchIni(QStringLiteral("fuzz.ini"), data, size);
+    if (path.isEmpty())
+        return 0;
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.setIniCodec("UTF-8");

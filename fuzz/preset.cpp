@@ -2,13 +2,12 @@
 // holds, a preset either reads as empty or gives a snapshot that paints
 // inside its preview, orders its four layers and replays well-formed texts.
 #include "fuzzcheck.h"
+#include "scratchini.h"
 #include "preset/presetfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstddef>
@@ -16,18 +15,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // In memory where there is such a place: QSettings syncs every file it writes.
-    static QTemporaryDir dir((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                          : QDir::tempPath())
-                             + QStringLiteral("/halden-fuzz-XXXXXX"));
     static const QRegularExpression hexText(QStringLiteral("^[0-9a-fA-F]+$"));
-    const QString path = dir.filePath(QStringLiteral("preset.ini"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QString path = writeScratchIni(QStringLiteral("preset.ini"), data, size);
+    if (path.isEmpty())
+        return 0;
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.setIniCodec("UTF-8");
