@@ -16,6 +16,7 @@
 #include "Graphics/inputchannel.h"
 #include "Graphics/resolutionratioscene.h"
 #include "Graphics/userview.h"
+#include "link/networkportmanager.h"
 #include "mainwindow.h"
 #include "netdialogdriver.h"
 #include "networkdialog.h"
@@ -226,7 +227,7 @@ struct Bench {
         delete answerer;
         answerer = nullptr;
         interval = window->mSendTimer->interval();
-        return g_networkConnected && window->mUdpSession;
+        return g_networkConnected && NetworkPortManager::getInstance()->udpSession();
     }
 
     // Presses on window 1 of the wall and moves it in a circle, 60 moves a

@@ -28,6 +28,7 @@ extern int g_zoomStep;                // wall zoom value 0..100
 extern const int g_spliceScale;       // splice size class; combos hold 9k+9 entries
 extern bool g_inputAllowed;           // cleared briefly by a key press on the wall
 extern bool g_pressFinished;          // false from a press on a window to its release
+// Used only by onSendXYPos and stepPosition, which never run; kept with them on purpose.
 extern bool g_xyAlternate;
 extern int g_stepCounter;
 

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <algorithm>
+
 namespace {
 const int kSearchSeconds = 3;
 const int kSearchStepMs = 200;
@@ -117,9 +119,15 @@ void NetworkDialog::setButtonSpacing(int width)
 
 void NetworkDialog::addSearchAnswer(const QByteArray &datagram)
 {
-    QTableWidget *table = ui->tableWidget;
     const int row = mNextSearchRow;
-    while (table->rowCount() <= row + 1) {
+    if (row >= MaxSearchRows) {
+        if (!mSearchFullNoted)
+            qDebug().noquote() << QStringLiteral("搜索结果已达%1行，其余应答被忽略").arg(MaxSearchRows);
+        mSearchFullNoted = true;
+        return;
+    }
+    QTableWidget *table = ui->tableWidget;
+    while (table->rowCount() < std::min(row + 2, MaxSearchRows)) {
         table->setRowCount(table->rowCount() + 1);
         createRowItems(table->rowCount() - 1, true);
     }
@@ -129,13 +137,10 @@ void NetworkDialog::addSearchAnswer(const QByteArray &datagram)
         return;
     // A box answers once per request and interface; its repeats add no row.
     const QStringList cells = reply.cells(row);
-    for (int listed = 0; listed < row; ++listed) {
-        bool same = true;
-        for (int column = DeviceColumn::Ip; same && column < table->columnCount() && column < cells.size(); ++column)
-            same = cellText(listed, column) == cells.at(column);
-        if (same)
-            return;
-    }
+    const QString key = cells.mid(DeviceColumn::Ip, table->columnCount() - DeviceColumn::Ip).join(QChar(0x1F));
+    if (mListedAnswers.contains(key))
+        return;
+    mListedAnswers.insert(key);
 
     mMacList.append(reply.mac);
     for (int column = 0; column < table->columnCount() && column < cells.size(); ++column) {
@@ -233,6 +238,8 @@ void NetworkDialog::on_ptn_findDevice_clicked()
     }
 
     mMacList.clear();
+    mListedAnswers.clear();
+    mSearchFullNoted = false;
     mNextSearchRow = 0;
     ui->tableWidget->clearContents();
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row)

@@ -1,6 +1,7 @@
 #ifndef NETWORKDIALOG_H
 #define NETWORKDIALOG_H
 
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,8 +42,10 @@ public:
     // leave less.
     void setButtonSpacing(int width);
 
-    // Lists a search answer in the next row; a box's repeats add no row.
+    // Lists a search answer in the next row; a box's repeats add no row, and
+    // a search lists at most MaxSearchRows answers.
     void addSearchAnswer(const QByteArray &datagram);
+    static constexpr int MaxSearchRows = 1000;
 
     // Gives every cell of the row an empty centred item; the editable columns
     // are those of a search (or only IP and MAC before any search).
@@ -58,6 +61,10 @@ public:
     NetworkHelp *mHelp = nullptr;
     QStringList mMacList;
     int mNextSearchRow = 1;   // the row the next search answer fills
+    // What this search listed, from the IP column on: one look-up per answer
+    // however long the table, against a host that floods distinct answers.
+    QSet<QString> mListedAnswers;
+    bool mSearchFullNoted = false;
 
 private slots:
     void on_ptn_refresh_clicked();

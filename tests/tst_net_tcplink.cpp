@@ -380,6 +380,42 @@ private slots:
             QVERIFY(!line.at(0).toString().startsWith(QStringLiteral("通道： 1")));
     }
 
+    // A box that breaks off an answer (a restart mid-frame), or a stray byte,
+    // must not hide the global frame behind it nor change any window.
+    void globalFrameAfterBrokenBytesIsApplied_data()
+    {
+        QTest::addColumn<int>("brokenBytes");   // of a window frame; -1 a stray AA
+        QTest::addColumn<int>("globals");
+        QTest::newRow("84 bytes, one global") << 84 << 1;
+        QTest::newRow("18 bytes, four globals") << 18 << 4;
+        QTest::newRow("stray AA") << -1 << 1;
+    }
+    void globalFrameAfterBrokenBytesIsApplied()
+    {
+        QFETCH(int, brokenBytes);
+        QFETCH(int, globals);
+        ensureLinkUp();
+        g_channelFrameCount = 3;   // a global frame resets it: that shows it was applied
+        mBox->write(mBox->globalFrame());
+        QTRY_COMPARE(g_channelFrameCount, 0);
+        const QString before = wallSnapshot();
+
+        // Had the window bytes been applied, window 2 would close and change colour.
+        const FakeBoxState kept = mState;
+        mState.windows[1][0x0B] = 99;
+        mState.windows[1][0x2B] = 0;
+        const QByteArray broken = brokenBytes < 0 ? QByteArray(1, char(0xAA)) : mBox->windowFrame(2).left(brokenBytes);
+        mState = kept;
+        g_channelFrameCount = 3;
+        QSignalSpy log(mWindow, &MainWindow::readInfo);
+        mBox->write(broken + mBox->globalFrame().repeated(globals));
+
+        QTRY_COMPARE(g_channelFrameCount, 0);
+        QTRY_COMPARE(log.count(), 2 * globals);
+        QCOMPARE(log.last().at(0).toString(), QStringLiteral("全局设置- 7"));
+        QCOMPARE(wallSnapshot(), before);
+    }
+
     // TCP is a stream: the box, a switch or the system's buffering may cut
     // or join its answers anywhere, and may put stray bytes between them.
     void cutJoinedOrPaddedFramesAreEachRead_data()

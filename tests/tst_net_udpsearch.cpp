@@ -203,6 +203,35 @@ private slots:
         QCOMPARE(table()->rowCount(), rows);
     }
 
+    // A host that floods distinct answers fills the table up to its bound;
+    // the rest are passed over with one debug line per search.
+    void floodOfDistinctAnswersStopsAtTheBound()
+    {
+        static int notes = 0;
+        notes = 0;
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (text.contains(QStringLiteral("其余应答被忽略")))
+                ++notes;
+            previous(type, context, text);
+        });
+        const int bound = NetworkDialog::MaxSearchRows;
+        mStage.box->discoveryAnswers = bound + 100;
+        mStage.box->numberDiscoveryAnswers = true;
+        mStage.box->discoveryBurst = 50;
+        mStage.driver->dialog()->show();
+        mStage.driver->click("ptn_findDevice");
+        QTRY_VERIFY_WITH_TIMEOUT(notes > 0, 10000);
+        QTest::qWait(100);
+        mStage.driver->click("ptn_findDevice");
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(notes, 1);
+        QCOMPARE(mStage.driver->dialog()->mMacList.size(), bound);
+        QCOMPARE(table()->rowCount(), bound);
+        QCOMPARE(cell(bound - 1, DeviceColumn::Type), QString("Halden%1").arg(bound - 1));
+    }
+
     void addressChangeSendsMacThenIpToTheBroadcastAddress()
     {
         freshSearch();

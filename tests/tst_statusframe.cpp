@@ -177,6 +177,54 @@ private slots:
         QCOMPARE(w.hMirror, hMirror != 0);
     }
 
+    // The stream cutter where a broken-off answer or a stray byte could hide
+    // the frames behind it: rows give what arrives and the kinds cut from it.
+    void streamCutsWhatFollowsBrokenBytes_data()
+    {
+        FakeBoxState state;
+        FakeBoxTcp box(&state);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("kinds");   // G global, W window, in order
+        const QByteArray global = box.globalFrame();
+        const QByteArray window = box.windowFrame(2);
+        for (int globals = 1; globals <= 4; ++globals) {
+            const int cut = StatusFrame::WindowFrameBytes - globals * StatusFrame::GlobalFrameBytes;
+            QTest::addRow("%d bytes of a window, %d global", cut, globals)
+                    << window.left(cut) + global.repeated(globals) << QString(globals, QLatin1Char('G'));
+        }
+        const QByteArray stray(1, char(0xAA));
+        QTest::newRow("stray AA, global") << stray + global << "G";
+        QTest::newRow("stray AA, window") << stray + window << "W";
+        QTest::newRow("window, stray AA, global") << window + stray + global << "WG";
+        QTest::newRow("window 5, window") << QByteArray(window).replace(2, 2, QByteArray::fromHex("0005")) + window
+                                          << "W";
+    }
+    void streamCutsWhatFollowsBrokenBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, kinds);
+        StatusFrameStream stream;
+        QString cut;
+        for (const QByteArray &frame : stream.feed(bytes))
+            cut += QLatin1Char(frame.size() == StatusFrame::GlobalFrameBytes ? 'G' : 'W');
+        QCOMPARE(cut, kinds);
+        QCOMPARE(stream.buffered(), 0);
+    }
+
+    // Whole frames, joined and fed a byte at a time, come out whole and in order.
+    void streamKeepsWholeFrames()
+    {
+        // Head and tail words inside a window frame, where no value is read.
+        state.windows[0][0x05] = StatusFrame::Head;
+        state.windows[0][0x2F] = StatusFrame::Tail;
+        const QList<QByteArray> sent{box.globalFrame(), box.windowFrame(1), box.windowFrame(4), box.globalFrame()};
+        StatusFrameStream stream;
+        QList<QByteArray> cut;
+        for (const char byte : sent.join())
+            cut += stream.feed(QByteArray(1, byte));
+        QCOMPARE(cut, sent);
+    }
+
     void droppedReads_data()
     {
         FakeBoxState state;

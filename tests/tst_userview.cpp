@@ -234,6 +234,33 @@ private slots:
         QCOMPARE(texts().last(), text);
     }
 
+    // A double click whose second press is held drags the snapped window on,
+    // and its geometry goes out at the drag's pace while the button is held.
+    void heldDoubleClickStreamsGeometry()
+    {
+        scene()->setLayout(QStringLiteral("2x2"));
+        mView->setTickInterval(100);
+        const QPoint p = at(960, 540);
+        const QPointF global = handle()->mapToGlobal(p);
+        // As the platform delivers it: press, release, press, and no release.
+        int &time = QTest::lastMouseTimestamp;
+        time += 1000;
+        qt_handleMouseEvent(handle(), p, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {}, ++time);
+        qt_handleMouseEvent(handle(), p, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, {}, ++time);
+        QTest::qWait(50);   // between the clicks the ticker sees no edit and sleeps
+        QVERIFY(!mView->mTransferController->mWorker->isTicking());
+        qt_handleMouseEvent(handle(), p, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {}, ++time);
+        QCOMPARE(window(0)->mEditMode, int(InputChannel::EditMove));
+        clearQueue();
+
+        QTest::qWait(550);
+        const QStringList held = texts();
+        QVERIFY2(held.size() >= 2, qPrintable(held.join(' ')));
+        QCOMPARE(QSet<QString>(held.begin(), held.end()), QSet<QString>({canvasGeometry(0)}));
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, p);
+        QCOMPARE(window(0)->mEditMode, 0);
+    }
+
     void doubleClickWithoutRowsDoesNothing()
     {
         scene()->setLayout(QStringLiteral("0x2"));

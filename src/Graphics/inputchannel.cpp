@@ -249,11 +249,13 @@ void InputChannel::mousePressEvent(QGraphicsSceneMouseEvent *event)
         const int handle = handleAt(event->pos());
         if (handle != EditNone) {
             mEditMode = handle;
+            emit editStarted();
             return;
         }
     }
     if (event->buttons() != Qt::NoButton) {
         mEditMode = EditMove;
+        emit editStarted();
         return;
     }
     QGraphicsItem::mousePressEvent(event);

@@ -56,6 +56,9 @@ public:
     QString mLabel;          // text in the top-left corner
 
 signals:
+    // A press began a move or resize, by whatever road the press came (a
+    // double click's second press too): the wall view paces the drag from here.
+    void editStarted();
     void selectChannelEvent(int channelID);
     void updateCurrentChange();
     void sendXYPos(int sendModeIndex);

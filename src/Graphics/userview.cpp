@@ -86,6 +86,7 @@ void UserView::init()
         mXYPosTimer->stop();
     });
     const QList<InputChannel *> &channels = mScenes.at(mCurrentSceneIndex)->mChannels;
+    // Kept on purpose though no window emits sendXYPos: onSendXYPos never runs.
     for (int i = 0; i < channels.size(); ++i)
         connect(channels.at(i), &InputChannel::sendXYPos, this,
                 [this, i](int mode) { onSendXYPos(i, mode); });
@@ -97,15 +98,21 @@ void UserView::init()
     setDragMode(QGraphicsView::RubberBandDrag);
     setContextMenuPolicy(Qt::CustomContextMenu);
 
+    // 0.2 rather than the scale of g_zoomStep (40), on purpose: the wall first
+    // shows at this scale until the first zoom.
     mScaleFactor = 0.2f;
     scale(mScaleFactor, mScaleFactor);
     mCurrentChannelIndex = -1;
 
     mTransferController = new TransferController(this);
     mTransferController->startWork();
+    for (ResolutionRatioScene *scene : qAsConst(mScenes))
+        for (InputChannel *channel : qAsConst(scene->mChannels))
+            connect(channel, &InputChannel::editStarted, this, [this, channel] { onEditStarted(channel); });
 
     installEventFilter(this);
 
+    // Only stepPosition itself starts this timer, so it never fires; kept on purpose.
     mStepTimer = new QTimer(this);
     connect(mStepTimer, &QTimer::timeout, this, &UserView::stepPosition);
 }
@@ -226,17 +233,18 @@ void UserView::mousePressEvent(QMouseEvent *event)
     }
     channelAt(p);
     QGraphicsView::mousePressEvent(event);
+}
+
+void UserView::onEditStarted(InputChannel *channel)
+{
+    const int index = currentScene()->mChannels.indexOf(channel);
+    if (index < 0)
+        return;
     // A window that starts an edit and has never been sent counts as known
     // to the box where it stands now.
-    const QList<InputChannel *> &channels = currentScene()->mChannels;
-    for (int i = 0; i < channels.size(); ++i) {
-        InputChannel *channel = channels.at(i);
-        if (!isDragMode(channel->mEditMode))
-            continue;
-        if (!mLastGeometry.contains(channel))
-            mLastGeometry.insert(channel, deviceGeometryText(channel, i));
-        mTransferController->setTicking(true);
-    }
+    if (!mLastGeometry.contains(channel))
+        mLastGeometry.insert(channel, deviceGeometryText(channel, index));
+    mTransferController->setTicking(true);
 }
 
 void UserView::mouseMoveEvent(QMouseEvent *event)
@@ -294,6 +302,8 @@ void UserView::zoomToRubberBand()
     const QPointF centre = mapToScene(g.x() + g.width() / 2, g.y() + g.height() / 2);
     const QPointF tl = mapToScene(g.x(), g.y());
     const QPointF br = mapToScene(g.x() + g.width(), g.y() + g.height());
+    // A fixed view point on purpose, not the viewport's size: the zoom step a band
+    // gives, and which bands are refused as too large, are measured against it.
     const QPointF ref = mapToScene(846, 446);
     const int dx = WallGeometry::truncated(br.x() - tl.x());
     const int dy = WallGeometry::truncated(br.y() - tl.y());
@@ -306,6 +316,8 @@ void UserView::zoomToRubberBand()
     const float f = std::max(fx, fy);
     g_zoomStep = WallGeometry::truncated(100 - 100 * double(f));
     applyZoomStep();
+    // Twice on purpose: after the rescale the first call can leave the view off the
+    // band's centre while the scroll bars settle; the second lands on it.
     centerOn(centre);
     centerOn(centre);
 }

@@ -129,6 +129,8 @@ private:
     void onAdaptiveFillAction(int n);
     void onFirstRowAction(int n);
     void stepRotation(InputChannel *channel, int index);
+    // Wakes the drag ticker for a window whose edit has begun.
+    void onEditStarted(InputChannel *channel);
     void zoomToRubberBand();
     void applyZoomStep();
     void sendGeometry(InputChannel *channel, int index, int x, int y, int w, int h);

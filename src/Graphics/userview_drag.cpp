@@ -99,6 +99,8 @@ int UserView::openWindowAt(QPoint globalPos)
     qDebug() << "创建了窗口-" << index + 1;
 
     InputChannel *channel = scene->mChannels.at(index);
+    // Sent here and again by openWindow() on purpose: the box gets the open command
+    // twice before the geometry, and the traffic log and the box's command count rely on it.
     sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 1));
     openWindow(index);
 

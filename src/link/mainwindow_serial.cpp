@@ -170,12 +170,7 @@ void MainWindow::on_openButton_clicked()
         return;
     }
 
-    port->setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections);
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->setReadBufferSize(500);
+    SerialPortManager::applyLineSettings(port);
     connect(port, &QSerialPort::readyRead, this, &MainWindow::readyReadSlot, Qt::UniqueConnection);
     g_serialPortOpen = 1;
     setOpenButtonTexts(this, linkTr("连接中") + QStringLiteral("..."));

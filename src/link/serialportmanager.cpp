@@ -22,6 +22,16 @@ void SerialPortManager::init()
         connect(app, &QCoreApplication::aboutToQuit, this, &SerialPortManager::closeOnQuit);
 }
 
+void SerialPortManager::applyLineSettings(QSerialPort *port)
+{
+    port->setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections);
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->setReadBufferSize(500);
+}
+
 void SerialPortManager::closeOnQuit()
 {
     if (mSerialPort)

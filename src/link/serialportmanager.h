@@ -20,6 +20,9 @@ public:
     void init();
     QSerialPort *serialPort() const { return mSerialPort; }
     void setSerialPort(QSerialPort *port) { mSerialPort = port; }
+    // The box's line: 115200 baud, 8 data bits, no parity, one stop bit, no
+    // flow control. Both roads that open the port set it through here.
+    static void applyLineSettings(QSerialPort *port);
 
 signals:
     void serialStatus(QString text);

@@ -67,8 +67,8 @@ QVector<quint16> wordsFromBytes(const QByteArray &bytes)
 QList<QByteArray> StatusFrameStream::feed(const QByteArray &bytes)
 {
     static const QByteArray head("\xAA\xAA", 2);
-    const auto tailEndsAt = [this](int end) {
-        return quint8(mBuffer.at(end - 2)) == 0xBB && quint8(mBuffer.at(end - 1)) == 0xBB;
+    const auto wordAt = [this](int at) {
+        return quint16((quint8(mBuffer.at(at)) << 8) | quint8(mBuffer.at(at + 1)));
     };
     QList<QByteArray> frames;
     mBuffer += bytes;
@@ -81,19 +81,35 @@ QList<QByteArray> StatusFrameStream::feed(const QByteArray &bytes)
             break;
         }
         const int left = mBuffer.size() - pos;
-        if (left >= StatusFrame::GlobalFrameBytes && tailEndsAt(pos + StatusFrame::GlobalFrameBytes)) {
+        if (left < StatusFrame::GlobalFrameBytes)
+            break;       // the rest of this frame is still on its way
+        if (wordAt(pos + StatusFrame::GlobalFrameBytes - 2) == StatusFrame::Tail) {
             frames.append(mBuffer.mid(pos, StatusFrame::GlobalFrameBytes));
             pos += StatusFrame::GlobalFrameBytes;
-        } else if (left >= StatusFrame::WindowFrameBytes) {
-            if (tailEndsAt(pos + StatusFrame::WindowFrameBytes)) {
-                frames.append(mBuffer.mid(pos, StatusFrame::WindowFrameBytes));
-                pos += StatusFrame::WindowFrameBytes;
-            } else {
-                ++pos;   // a head inside stray bytes, not the start of a frame
-            }
-        } else {
-            break;       // the rest of this frame is still on its way
+            continue;
         }
+        // Only a window frame can start here, and its next word names window
+        // 1..4: a stray AA before a head reads as AA AA AA xx and starts none.
+        const quint16 window = wordAt(pos + 2);
+        if (window < 1 || window > 4) {
+            ++pos;
+            continue;
+        }
+        if (left < StatusFrame::WindowFrameBytes)
+            break;
+        const int end = pos + StatusFrame::WindowFrameBytes;
+        // A frame broken off by the box and whole global frames after it can
+        // end where a window frame would. Then the last of them starts on the
+        // window frame's blue word, which would read 0xAAAA where colours are
+        // 0..255: the head starts no frame, and the global frames are cut
+        // from the bytes that follow it.
+        const bool endsInGlobal = wordAt(end - StatusFrame::GlobalFrameBytes) == StatusFrame::Head;
+        if (wordAt(end - 2) != StatusFrame::Tail || endsInGlobal) {
+            ++pos;   // a head inside stray bytes, not the start of a frame
+            continue;
+        }
+        frames.append(mBuffer.mid(pos, StatusFrame::WindowFrameBytes));
+        pos = end;
     }
     mBuffer.remove(0, pos);
     return frames;

@@ -57,9 +57,11 @@ struct StatusFrameRead
 // Cuts whole frames out of the TCP byte stream, which a box, a switch or the
 // system's buffering may split or join at any byte. A frame starts with the
 // head bytes AA AA and is taken as a global frame when the tail BB BB closes
-// its 22nd byte, else as a window frame when the tail closes its 106th;
-// bytes before a head, and a head that closes neither, belong to no frame and
-// are skipped. What is kept between reads is at most one frame's start.
+// its 22nd byte, else as a window frame when its next word names window 1..4,
+// the tail closes its 106th byte and its last 22 bytes are not a global frame
+// of their own (a broken-off frame before it); bytes before a head, and a head
+// that starts no frame, are skipped. What is kept between reads is at most one
+// frame's start.
 class StatusFrameStream
 {
 public:

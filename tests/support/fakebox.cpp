@@ -158,6 +158,7 @@ void FakeBoxUdp::reset()
     discoveryAnswers = 1;
     malformedDiscoveryFirst = false;
     numberDiscoveryAnswers = false;
+    discoveryBurst = 0;
     lastDiscoveryType.clear();
     malformedRepeats = 1;
     received.clear();
@@ -175,13 +176,15 @@ void FakeBoxUdp::handle(const Packet &p)
                 .arg(mState->ip, mState->macDecimalText(), mState->port, mState->version,
                      mState->dhcp ? QStringLiteral("true") : QStringLiteral("false"),
                      p.from.toString(), mState->type);
+        QList<QByteArray> answers;
         if (malformedDiscoveryFirst)
-            reply(text.toUtf8() + "/", p);
+            answers << text.toUtf8() + "/";
         for (int i = 0; i < discoveryAnswers; ++i)
-            reply(numberDiscoveryAnswers ? (text + QString::number(i)).toUtf8() : text.toUtf8(), p);
+            answers << (numberDiscoveryAnswers ? (text + QString::number(i)).toUtf8() : text.toUtf8());
         if (!lastDiscoveryType.isEmpty())
-            reply(QString(text).replace(QLatin1String("Type:") + mState->type,
-                                        QLatin1String("Type:") + lastDiscoveryType).toUtf8(), p);
+            answers << QString(text).replace(QLatin1String("Type:") + mState->type,
+                                             QLatin1String("Type:") + lastDiscoveryType).toUtf8();
+        replyInBursts(answers, p);
         return;
     }
 
@@ -232,6 +235,16 @@ void FakeBoxUdp::handle(const Packet &p)
     }
     }
     reply(answer, p);
+}
+
+void FakeBoxUdp::replyInBursts(QList<QByteArray> datagrams, const Packet &to)
+{
+    const int now = discoveryBurst > 0 ? discoveryBurst : datagrams.size();
+    for (const QByteArray &datagram : datagrams.mid(0, now))
+        reply(datagram, to);
+    datagrams = datagrams.mid(now);
+    if (!datagrams.isEmpty())
+        QTimer::singleShot(1, this, [this, datagrams, to] { replyInBursts(datagrams, to); });
 }
 
 void FakeBoxUdp::reply(const QByteArray &datagram, const Packet &to)

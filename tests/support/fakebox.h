@@ -79,6 +79,9 @@ public:
     bool numberDiscoveryAnswers = false;   // each answer's type ends in its number, so none repeats
     QString lastDiscoveryType;             // when set, one more answer with this type follows
     int malformedRepeats = 1;              // how many bad datagrams MalformedFirst sends
+    // Search answers written per turn of the event loop (0: all at once), so
+    // that a flood larger than a socket's buffer arrives whole.
+    int discoveryBurst = 0;
 
     QList<Packet> received;
     QList<Packet> receivedOn(quint16 port) const;
@@ -98,6 +101,7 @@ private:
     void readPending(QUdpSocket *socket, quint16 port, bool broadcast);
     void handle(const Packet &p);
     void reply(const QByteArray &datagram, const Packet &to);
+    void replyInBursts(QList<QByteArray> datagrams, const Packet &to);
 
     FakeBoxState *mState;
     QList<QUdpSocket *> mSockets;

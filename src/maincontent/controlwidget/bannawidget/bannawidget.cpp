@@ -147,12 +147,7 @@ void BannaWidget::on_openButton_clicked()
         qDebug() << port->errorString();
         return;
     }
-    port->setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections);
-    port->setDataBits(QSerialPort::Data8);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setParity(QSerialPort::NoParity);
-    port->setReadBufferSize(500);
+    SerialPortManager::applyLineSettings(port);
 
     ui->openButton->setText(tr("关闭串口"));
     g_serialPortOpen = 1;
