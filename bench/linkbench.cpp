@@ -144,6 +144,27 @@ double cpuSeconds(int who)
             + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Datagrams this namespace's system dropped for want of room in a socket's buffer.
+qint64 udpReceiveErrors()
+{
+    QFile file(QStringLiteral("/proc/net/snmp"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    QList<QByteArray> names;
+    for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+        if (!line.startsWith("Udp:"))
+            continue;
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (names.isEmpty()) {
+            names = fields;
+            continue;
+        }
+        const int at = names.indexOf("RcvbufErrors");
+        return at > 0 && at < fields.size() ? fields.at(at).toLongLong() : 0;
+    }
+    return 0;
+}
+
 double percentile(const std::vector<double> &sorted, double p)
 {
     if (sorted.empty())
@@ -207,6 +228,43 @@ struct Bench {
         std::printf("idle, %-18s %.2f %% of a core (%.1f ms CPU in %.1f s)\n", label, 100 * used / seconds,
                     used * 1000, seconds);
         std::fflush(stdout);
+    }
+
+    // A search while the box answers its request `answers` times, no two
+    // alike, 20 to the millisecond: when the search ended, how long the GUI
+    // thread ran in it, and how many datagrams the system dropped.
+    void search(const char *label, int answers)
+    {
+        QMetaObject::invokeMethod(box, [this, answers] {
+            box->discoveryAnswers = answers;
+            box->numberDiscoveryAnswers = true;
+            box->discoveryBurst = 20;
+        }, Qt::BlockingQueuedConnection);
+        NetDialogDriver driver(window);
+        driver.dialog()->show();
+        const qint64 dropped = udpReceiveErrors();
+        const ThreadTimes gui = threadTimes(guiSchedstat);
+        QElapsedTimer wall;
+        wall.start();
+        driver.click("ptn_findDevice");
+        QEventLoop loop;
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (!window->mDiscoveryMode)
+                loop.quit();
+        });
+        check.start(5);
+        loop.exec();
+        const double seconds = wall.nsecsElapsed() / 1e9;
+        const double ran = (threadTimes(guiSchedstat).runNs - gui.runNs) / 1e9;
+        // The rest of a flood goes by unlisted before the next part starts.
+        runFor(answers / 10);
+        std::printf("search %-9s %6d answers: ended after %.2f s, GUI thread ran %.2f s, %d rows listed, "
+                    "%lld datagrams dropped\n", label, answers, seconds, ran,
+                    int(driver.dialog()->mMacList.size()), udpReceiveErrors() - dropped);
+        std::fflush(stdout);
+        driver.dialog()->hide();
+        QMetaObject::invokeMethod(box, [this] { box->reset(); }, Qt::BlockingQueuedConnection);
     }
 
     bool connectAsUser()
@@ -418,6 +476,11 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(bench.window))
         return 1;
     bench.idle("no box:");
+    if (!idleOnly) {
+        bench.search("one box", 1);
+        bench.search("flood", 20000);
+        bench.search("3 s flood", 60000);
+    }
 
     if (!bench.connectAsUser()) {
         std::fprintf(stderr, "halden-bench: the connection to the box failed\n");

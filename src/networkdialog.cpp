@@ -241,9 +241,14 @@ void NetworkDialog::on_ptn_findDevice_clicked()
     mListedAnswers.clear();
     mSearchFullNoted = false;
     mNextSearchRow = 0;
+    // Column 0 is sized to its contents: fresh items one by one would size it
+    // again for each of them, which a table of many rows makes slow.
+    QHeaderView *header = ui->tableWidget->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
     ui->tableWidget->clearContents();
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row)
         createRowItems(row, true);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     if (ui->cbx_ipAddress->count() == 0)
         warn(tr("本机没有正在工作的网卡！"));

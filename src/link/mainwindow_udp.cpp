@@ -56,8 +56,10 @@ void MainWindow::on_NetConnectBtn_clicked()
 void MainWindow::parsingLowerComputerStatusByUdp()
 {
     // Every waiting datagram is taken, a bad one too, or the socket would
-    // signal no more.
-    while (mUdpSocket->hasPendingDatagrams()) {
+    // signal no more; but a batch at a time, so that a host flooding the port
+    // cannot hold the event loop and its timers. The rest signal again.
+    constexpr int kBatch = 64;
+    for (int taken = 0; taken < kBatch && mUdpSocket->hasPendingDatagrams(); ++taken) {
         const QNetworkDatagram received = mUdpSocket->receiveDatagram();
         const QByteArray datagram = received.data();
         if (mDiscoveryMode)

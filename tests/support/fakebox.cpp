@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <algorithm>
+
 namespace {
 const QHostAddress kBoxAddress(QStringLiteral("10.77.0.2"));
 const QHostAddress kBroadcast(QStringLiteral("10.77.0.255"));
@@ -237,14 +239,13 @@ void FakeBoxUdp::handle(const Packet &p)
     reply(answer, p);
 }
 
-void FakeBoxUdp::replyInBursts(QList<QByteArray> datagrams, const Packet &to)
+void FakeBoxUdp::replyInBursts(const QList<QByteArray> &datagrams, const Packet &to, int from)
 {
-    const int now = discoveryBurst > 0 ? discoveryBurst : datagrams.size();
-    for (const QByteArray &datagram : datagrams.mid(0, now))
-        reply(datagram, to);
-    datagrams = datagrams.mid(now);
-    if (!datagrams.isEmpty())
-        QTimer::singleShot(1, this, [this, datagrams, to] { replyInBursts(datagrams, to); });
+    const int end = discoveryBurst > 0 ? std::min(from + discoveryBurst, int(datagrams.size())) : datagrams.size();
+    for (int i = from; i < end; ++i)
+        reply(datagrams.at(i), to);
+    if (end < datagrams.size())
+        QTimer::singleShot(1, this, [this, datagrams, to, end] { replyInBursts(datagrams, to, end); });
 }
 
 void FakeBoxUdp::reply(const QByteArray &datagram, const Packet &to)

@@ -101,7 +101,7 @@ private:
     void readPending(QUdpSocket *socket, quint16 port, bool broadcast);
     void handle(const Packet &p);
     void reply(const QByteArray &datagram, const Packet &to);
-    void replyInBursts(QList<QByteArray> datagrams, const Packet &to);
+    void replyInBursts(const QList<QByteArray> &datagrams, const Packet &to, int from = 0);
 
     FakeBoxState *mState;
     QList<QUdpSocket *> mSockets;
