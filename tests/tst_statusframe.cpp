@@ -211,20 +211,6 @@ private slots:
         QCOMPARE(stream.buffered(), 0);
     }
 
-    // Whole frames, joined and fed a byte at a time, come out whole and in order.
-    void streamKeepsWholeFrames()
-    {
-        // Head and tail words inside a window frame, where no value is read.
-        state.windows[0][0x05] = StatusFrame::Head;
-        state.windows[0][0x2F] = StatusFrame::Tail;
-        const QList<QByteArray> sent{box.globalFrame(), box.windowFrame(1), box.windowFrame(4), box.globalFrame()};
-        StatusFrameStream stream;
-        QList<QByteArray> cut;
-        for (const char byte : sent.join())
-            cut += stream.feed(QByteArray(1, byte));
-        QCOMPARE(cut, sent);
-    }
-
     void droppedReads_data()
     {
         FakeBoxState state;
