@@ -114,7 +114,7 @@ private:
 
 // Runs the event loop as the program's own does (QTest's waits poll every
 // 10 ms and would set the beat themselves) until done() holds or ms pass.
-bool runUntil(const std::function<bool()> &done, int ms)
+bool runUntil(const std::function<bool()> &done, int ms, int checkMs = 100)
 {
     QEventLoop loop;
     QTimer check;
@@ -123,7 +123,7 @@ bool runUntil(const std::function<bool()> &done, int ms)
             loop.quit();
     });
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    check.start(100);
+    check.start(checkMs);
     if (!done())
         loop.exec();
     return done();
@@ -247,14 +247,7 @@ struct Bench {
         QElapsedTimer wall;
         wall.start();
         driver.click("ptn_findDevice");
-        QEventLoop loop;
-        QTimer check;
-        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-            if (!window->mDiscoveryMode)
-                loop.quit();
-        });
-        check.start(5);
-        loop.exec();
+        runUntil([this] { return !window->mDiscoveryMode; }, 20000, 5);
         const double seconds = wall.nsecsElapsed() / 1e9;
         const double ran = (threadTimes(guiSchedstat).runNs - gui.runNs) / 1e9;
         // The rest of a flood goes by unlisted before the next part starts.
