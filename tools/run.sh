@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds the program and starts it in ./build, where
 # it keeps its files. Without a display it runs under a virtual one and
-# leaves a screenshot of the screen a few seconds after start.
+# leaves a screenshot of the screen a few seconds after start; Ctrl+C stops
+# both and removes the run's temporary files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -13,11 +14,4 @@ fi
 shot="$PWD/screenshot.png"
 echo "No display found: running the program under a virtual display (Xvfb, 1600x900)."
 echo "Stop it with Ctrl+C. A screenshot of the screen goes to $shot 8 seconds after start."
-exec xvfb-run -a -s '-screen 0 1600x900x24' bash -c '
-  ./halden-control & pid=$!
-  trap "kill $pid 2>/dev/null" INT TERM
-  sleep 8
-  if kill -0 $pid 2>/dev/null; then
-    import -window root "$1" && echo "Screenshot written: $1"
-  fi
-  wait $pid' run "$shot"
+exec bash ../tools/virtual-display.sh "$shot" ./halden-control

@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Starts tools/virtual-display.sh in a pseudo-terminal, as a user's terminal
+would, waits for its screenshot and presses Ctrl+C. The run must end within
+10 s of the interrupt, leave its temporary directory empty and leave no
+process behind, running or unreaped.
+   usage: virtual_display_stop.py PROGRAM"""
+import ctypes, os, pty, select, signal, sys, tempfile, time
+
+PR_SET_CHILD_SUBREAPER = 36
+LAST_LINE = (b"Stopped: the program and the virtual display are closed, "
+             b"their temporary files removed.")
+
+
+def read_until(fd, want, deadline):
+    out = b""
+    while time.monotonic() < deadline and (want is None or want not in out):
+        if select.select([fd], [], [], 0.2)[0]:
+            try:
+                chunk = os.read(fd, 4096)
+            except OSError:  # the terminal's other end is gone
+                break
+            if not chunk:
+                break
+            out += chunk
+    return out
+
+
+def children():
+    """Our children, running or unreaped: whatever the run left behind."""
+    found = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open("/proc/%s/stat" % entry) as f:
+                stat = f.read()
+        except (OSError, ValueError):
+            continue
+        if entry.isdigit() and int(stat.rsplit(")", 1)[1].split()[1]) == os.getpid():
+            found.append(int(entry))
+    return found
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "virtual-display.sh")
+    # Whatever the run leaves behind becomes our child, so it can be seen.
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+    with tempfile.TemporaryDirectory() as tmp, tempfile.TemporaryDirectory() as out:
+        shot = os.path.join(out, "shot.png")
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        env["TMPDIR"] = tmp
+        pid, fd = pty.fork()
+        if pid == 0:
+            os.chdir(out)  # the program keeps its files in its working folder
+            os.execvpe("bash", ["bash", script, shot, program], env)
+        text = read_until(fd, b"Screenshot written", time.monotonic() + 60)
+        failures = []
+        if b"Screenshot written" not in text or not os.path.getsize(shot):
+            failures.append("no screenshot")
+        else:
+            os.write(fd, b"\x03")
+            stopped = time.monotonic()
+            text += read_until(fd, None, stopped + 10)
+            for _ in range(100):
+                done, status = os.waitpid(pid, os.WNOHANG)
+                if done or time.monotonic() > stopped + 10:
+                    break
+                time.sleep(0.1)
+            if not done:
+                failures.append("still running 10 s after Ctrl+C")
+                os.kill(pid, signal.SIGKILL)
+                os.waitpid(pid, 0)
+            elif os.waitstatus_to_exitcode(status) != -signal.SIGINT:
+                failures.append("status %d, not killed by SIGINT" % os.waitstatus_to_exitcode(status))
+            if text.rstrip().splitlines()[-1:] != [LAST_LINE]:
+                failures.append("last line not the stop message")
+            if os.listdir(tmp):
+                failures.append("left in the temporary directory: %s" % os.listdir(tmp))
+        time.sleep(0.5)
+        for left in children():
+            failures.append("process left behind: %s" % left)
+            os.kill(left, signal.SIGKILL)
+            os.waitpid(left, 0)
+        sys.stdout.write(text.decode(errors="replace"))
+        for f in failures:
+            print("FAIL:", f)
+        return 1 if failures else 0
+
+
+sys.exit(main())
