@@ -27,16 +27,13 @@ def read_until(fd, want, deadline):
 
 def children():
     """Our children, running or unreaped: whatever the run left behind."""
-    found = []
-    for entry in os.listdir("/proc"):
+    def parent(pid):
         try:
-            with open("/proc/%s/stat" % entry) as f:
-                stat = f.read()
-        except (OSError, ValueError):
-            continue
-        if entry.isdigit() and int(stat.rsplit(")", 1)[1].split()[1]) == os.getpid():
-            found.append(int(entry))
-    return found
+            with open("/proc/%s/stat" % pid) as f:
+                return int(f.read().rsplit(")", 1)[1].split()[1])
+        except OSError:
+            return None
+    return [int(p) for p in os.listdir("/proc") if p.isdigit() and parent(p) == os.getpid()]
 
 
 def main():
@@ -60,11 +57,9 @@ def main():
             os.write(fd, b"\x03")
             stopped = time.monotonic()
             text += read_until(fd, None, stopped + 10)
-            for _ in range(100):
-                done, status = os.waitpid(pid, os.WNOHANG)
-                if done or time.monotonic() > stopped + 10:
-                    break
+            while not (done := os.waitpid(pid, os.WNOHANG))[0] and time.monotonic() < stopped + 10:
                 time.sleep(0.1)
+            done, status = done
             if not done:
                 failures.append("still running 10 s after Ctrl+C")
                 os.kill(pid, signal.SIGKILL)
