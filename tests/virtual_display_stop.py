@@ -25,6 +25,18 @@ def read_until(fd, want, deadline):
     return out
 
 
+def wait_for(pid, deadline):
+    """The run's exit status, or None once it is killed at the deadline."""
+    while time.monotonic() < deadline:
+        done, status = os.waitpid(pid, os.WNOHANG)
+        if done:
+            return status
+        time.sleep(0.1)
+    os.kill(pid, signal.SIGKILL)
+    os.waitpid(pid, 0)
+    return None
+
+
 def children():
     """Our children, running or unreaped: whatever the run left behind."""
     def parent(pid):
@@ -53,24 +65,21 @@ def main():
         failures = []
         if b"Screenshot written" not in text or not os.path.getsize(shot):
             failures.append("no screenshot")
+            wait_for(pid, 0)
         else:
             os.write(fd, b"\x03")
-            stopped = time.monotonic()
-            text += read_until(fd, None, stopped + 10)
-            while not (done := os.waitpid(pid, os.WNOHANG))[0] and time.monotonic() < stopped + 10:
-                time.sleep(0.1)
-            done, status = done
-            if not done:
+            deadline = time.monotonic() + 10
+            text += read_until(fd, None, deadline)
+            status = wait_for(pid, deadline)
+            if status is None:
                 failures.append("still running 10 s after Ctrl+C")
-                os.kill(pid, signal.SIGKILL)
-                os.waitpid(pid, 0)
             elif os.waitstatus_to_exitcode(status) != -signal.SIGINT:
                 failures.append("status %d, not killed by SIGINT" % os.waitstatus_to_exitcode(status))
             if text.rstrip().splitlines()[-1:] != [LAST_LINE]:
                 failures.append("last line not the stop message")
             if os.listdir(tmp):
                 failures.append("left in the temporary directory: %s" % os.listdir(tmp))
-        time.sleep(0.5)
+        # A process orphaned by the run's end has become ours by now.
         for left in children():
             failures.append("process left behind: %s" % left)
             os.kill(left, signal.SIGKILL)

@@ -19,7 +19,6 @@ app=
 stop() {
   if [[ -n $app ]]; then kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; fi
   if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; fi
-  app= xvfb=
   rm -rf "$tmp"
 }
 interrupted() {
