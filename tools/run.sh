@@ -11,7 +11,5 @@ cd build
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
   exec ./halden-control
 fi
-shot="$PWD/screenshot.png"
-echo "No display found: running the program under a virtual display (Xvfb, 1600x900)."
-echo "Stop it with Ctrl+C. A screenshot of the screen goes to $shot 8 seconds after start."
-exec bash ../tools/virtual-display.sh "$shot" ./halden-control
+# The run says so itself, once Ctrl+C can stop it cleanly.
+exec bash ../tools/virtual-display.sh "$PWD/screenshot.png" ./halden-control
