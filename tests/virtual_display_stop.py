@@ -60,7 +60,7 @@ def children():
 
 class Run:
     def __init__(self, script, program, tmp, out, shot):
-        self.tmp, self.out, self.shot = tmp, out, shot
+        self.tmp, self.shot = tmp, shot
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         env["TMPDIR"] = tmp
         self.pid, self.fd = pty.fork()
