@@ -3,7 +3,7 @@
 # screenshot of the screen 8 seconds after start. Ctrl+C at any moment stops
 # the program, then the display, and removes every temporary file the run made.
 #   usage: virtual-display.sh SCREENSHOT PROGRAM [ARG...]
-set -uo pipefail
+set -u
 shot=$1
 shift
 
@@ -12,15 +12,19 @@ shift
 # folder; the screenshot is moved into place through a file beside it.
 printf -v tmp '%s/halden-run.%08x%08x' "${TMPDIR:-/tmp}" "$SRANDOM" "$SRANDOM"
 printf -v part '%s.%08x.part' "$shot" "$SRANDOM"
-xvfb=
 app=
 
-# Waits until a child has ended. A signal that comes just after a wait
-# returns makes bash end the next wait at once, so one wait is not enough.
-settle() {
-  while kill -0 "$1" 2>/dev/null; do
-    wait "$1" 2>/dev/null
-    (($? != 127)) || return 0  # not a child of ours
+# Ends children of ours and waits until each is gone. A signal that comes
+# just after a wait returns makes bash end the next wait at once, so one wait
+# per child is not enough.
+end() {
+  local pid
+  kill "$@" 2>/dev/null
+  for pid; do
+    while kill -0 "$pid" 2>/dev/null; do
+      wait "$pid" 2>/dev/null
+      (($? != 127)) || break  # not a child of ours
+    done
   done
 }
 # A second Ctrl+C must not cut the stop short. The program goes first, so it
@@ -28,11 +32,8 @@ settle() {
 # just started included.
 stop() {
   trap '' INT TERM HUP
-  if [[ -n $app ]]; then kill "$app" 2>/dev/null; settle "$app"; fi
-  local pids pid
-  pids=$(jobs -p)
-  kill $pids 2>/dev/null
-  for pid in $pids; do settle "$pid"; done
+  if [[ -n $app ]]; then end "$app"; fi
+  end $(jobs -p)
   rm -rf "$tmp" "$part"
 }
 interrupted() {
